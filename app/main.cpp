@@ -1,0 +1,23 @@
+#include "app/qttranslator.h"
+#include "mainwindow/mainwindow.h"
+
+#include <QApplication>
+#include <QLocale>
+#include <QTranslator>
+
+int main(int argc, char *argv[])
+{
+    // The icon and logo are compiled into the static core library; register them explicitly.
+    Q_INIT_RESOURCE(images);
+
+    QApplication app(argc, argv);
+    QTranslator qtTranslator;
+    installQtTranslator(qtTranslator, QLocale::system());
+
+    // Qt 6 reads 8-bit literals and translation sources as UTF-8 by default, so the Japanese
+    // texts need no codec set-up here.
+
+    MainWindow window;
+    window.show();
+    return app.exec();
+}

@@ -1,0 +1,33 @@
+#include "calculators/team/twp.h"
+#include "ui_twp.h"
+
+#include "calculators/common/inputs.h"
+#include "calculators/common/results.h"
+#include "calculators/team/teamstats.h"
+
+TWP::TWP(QWidget *parent)
+    : QDialog(parent), ui(std::make_unique<Ui::TWP>())
+{
+    ui->setupUi(this);
+}
+
+TWP::~TWP() = default;
+
+void TWP::changeEvent(QEvent *e)
+{
+    QDialog::changeEvent(e);
+    if (e->type() == QEvent::LanguageChange)
+        ui->retranslateUi(this);
+}
+
+void TWP::on_pushButton_2_clicked()
+{
+    const double wins = calc::readDouble(ui->spinBox);
+    const double losses = calc::readDouble(ui->spinBox_2);
+    ui->lineEdit->setText(calc::decimalResult(calc::winningPercentage(wins, losses), 3));
+}
+
+void TWP::on_pushButton_clicked()
+{
+    close();
+}

@@ -1,0 +1,65 @@
+#include "mainwindow/mainwindow.h"
+#include "ui_mainwindow.h"
+
+#include "calculators/batter/bavg.h"
+#include "calculators/batter/brb.h"
+#include "calculators/batter/btab.h"
+#include "calculators/batter/btb.h"
+#include "calculators/pitcher/pera.h"
+#include "calculators/pitcher/prip.h"
+#include "calculators/pitcher/prp.h"
+#include "calculators/team/tgb.h"
+#include "calculators/team/tmn.h"
+#include "calculators/team/tovp.h"
+#include "calculators/team/trd.h"
+#include "calculators/team/tsav.h"
+#include "calculators/team/twp.h"
+
+#include <QDesktopServices>
+#include <QUrl>
+
+namespace {
+
+// A fresh dialog per press, so every calculator opens empty. Whether it blocks the main window
+// is the dialog's own choice (its modality), since it is shown before its loop starts.
+template <typename Dialog>
+void runCalculator()
+{
+    Dialog dialog;
+    dialog.show();
+    dialog.exec();
+}
+
+} // namespace
+
+MainWindow::MainWindow(QWidget *parent)
+    : QMainWindow(parent), ui(std::make_unique<Ui::MainWindow>())
+{
+    ui->setupUi(this);
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::on_pushButton_13_clicked() { runCalculator<PRP>(); }
+void MainWindow::on_pushButton_6_clicked() { runCalculator<TRD>(); }
+void MainWindow::on_pushButton_5_clicked() { runCalculator<TOVP>(); }
+void MainWindow::on_pushButton_4_clicked() { runCalculator<TMN>(); }
+void MainWindow::on_pushButton_7_clicked() { runCalculator<BTAB>(); }
+void MainWindow::on_pushButton_12_clicked() { runCalculator<PRIP>(); }
+void MainWindow::on_pushButton_11_clicked() { runCalculator<PERA>(); }
+void MainWindow::on_pushButton_10_clicked() { runCalculator<BRB>(); }
+void MainWindow::on_pushButton_9_clicked() { runCalculator<BTB>(); }
+void MainWindow::on_pushButton_8_clicked() { runCalculator<BAVG>(); }
+void MainWindow::on_pushButton_3_clicked() { runCalculator<TGB>(); }
+void MainWindow::on_pushButton_2_clicked() { runCalculator<TSAV>(); }
+void MainWindow::on_pushButton_clicked() { runCalculator<TWP>(); }
+
+void MainWindow::on_pushButton_14_clicked()
+{
+    close();
+}
+
+void MainWindow::on_label_2_linkActivated(const QString &link)
+{
+    QDesktopServices::openUrl(QUrl(link));
+}

@@ -1,0 +1,268 @@
+#include "app/qttranslator.h"
+#include "mainwindow/mainwindow.h"
+#include "support/dialogs.h"
+
+#include <QDesktopServices>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSpinBox>
+#include <QTest>
+#include <QTranslator>
+#include <QUrl>
+
+using testing::child;
+
+namespace {
+
+class UrlCatcher : public QObject
+{
+    Q_OBJECT
+public:
+    QList<QUrl> urls;
+public slots:
+    void open(const QUrl &url) { urls.append(url); }
+};
+
+class RenamingTranslator : public QTranslator
+{
+public:
+    bool isEmpty() const override { return false; }
+    QString translate(const char *, const char *sourceText, const char *, int) const override
+    {
+        return QStringLiteral("[") + QString::fromUtf8(sourceText) + QStringLiteral("]");
+    }
+};
+
+} // namespace
+
+class tst_MainWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { Q_INIT_RESOURCE(images); }
+    void cleanup() { QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty()); }
+
+    void fixedSizeAndImages();
+    void texts();
+    void tabOrder();
+    void launchesEachCalculator_data();
+    void launchesEachCalculator();
+    void everyLaunchOpensAFreshDialog();
+    void creditsLinkGoesToTheDesktop();
+    void quitEndsTheEventLoopWithZero();
+    void languageChangeLeavesMainWindowAlone();
+    void qtCatalogue_data();
+    void qtCatalogue();
+};
+
+void tst_MainWindow::fixedSizeAndImages()
+{
+    MainWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+    QCOMPARE(window.size(), QSize(464, 445));
+    QCOMPARE(window.minimumSize(), QSize(464, 445));
+    QCOMPARE(window.maximumSize(), QSize(464, 445));
+    window.resize(800, 600);
+    QCOMPARE(window.size(), QSize(464, 445));
+    QVERIFY(!window.windowIcon().isNull());
+    QVERIFY(!window.windowIcon().pixmap(32, 32).isNull());
+
+    auto *logo = child<QLabel>(&window, "label");
+    QCOMPARE(logo->size(), QSize(440, 100));
+    QCOMPARE(logo->pixmap().size(), QSize(440, 100));
+
+    // Nothing is pushed out of the fixed window.
+    for (QWidget *w : window.centralWidget()->findChildren<QWidget *>()) {
+        const QRect r(w->mapTo(&window, QPoint()), w->size());
+        QVERIFY2(window.rect().contains(r), qPrintable(w->objectName()));
+    }
+}
+
+void tst_MainWindow::texts()
+{
+    MainWindow window;
+    QCOMPARE(window.windowTitle(), QStringLiteral("Sekivo Ver 4.00"));
+    QCOMPARE(child<QGroupBox>(&window, "groupBox")->title(), QStringLiteral("チーム"));
+    QCOMPARE(child<QGroupBox>(&window, "groupBox_2")->title(), QStringLiteral("打者"));
+    QCOMPARE(child<QGroupBox>(&window, "groupBox_3")->title(), QStringLiteral("投手"));
+    QCOMPARE(child<QPushButton>(&window, "pushButton_14")->text(), QStringLiteral("終了"));
+
+    auto *credits = child<QLabel>(&window, "label_2");
+    QCOMPARE(credits->textFormat(), Qt::RichText);
+    QVERIFY(!credits->openExternalLinks());
+    QVERIFY(credits->text().contains(QStringLiteral("開発者：")));
+    const auto href = QRegularExpression(QStringLiteral("href=\"([^\"]+)\"")).match(credits->text());
+    QVERIFY(href.hasMatch());
+    QCOMPARE(href.captured(1), QStringLiteral(SEKIVO_HOMEPAGE_URL));
+}
+
+void tst_MainWindow::tabOrder()
+{
+    MainWindow window;
+    window.show();
+    const QStringList order = {"pushButton_14", "pushButton",    "pushButton_2",  "pushButton_3",
+                               "pushButton_4",  "pushButton_5",  "pushButton_6",  "pushButton_7",
+                               "pushButton_8",  "pushButton_9",  "pushButton_10", "pushButton_11",
+                               "pushButton_12", "pushButton_13", "pushButton_14"};
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QCOMPARE(testing::tabChain(child(&window, "pushButton_14"), order.size()), order);
+}
+
+void tst_MainWindow::launchesEachCalculator_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("dialog");
+    QTest::addColumn<QString>("title");
+
+    QTest::newRow("TWP") << "pushButton" << "勝率" << "TWP" << "チーム＞勝率";
+    QTest::newRow("TSAV") << "pushButton_2" << "貯金" << "TSAV" << "チーム＞貯金";
+    QTest::newRow("TGB") << "pushButton_3" << "ゲーム差" << "TGB" << "チーム＞ゲーム差";
+    QTest::newRow("TMN") << "pushButton_4" << "マジックナンバー" << "TMN"
+                         << "チーム＞マジックナンバー";
+    QTest::newRow("TOVP") << "pushButton_5" << "自力優勝の可能性の有無" << "TOVP"
+                          << "チーム＞自力優勝の可能性の有無";
+    QTest::newRow("TRD") << "pushButton_6" << "ランク確定の有無" << "TRD"
+                         << "チーム＞ランク確定の有無";
+    QTest::newRow("BTAB") << "pushButton_7" << "打数" << "BTAB" << "打者＞打数";
+    QTest::newRow("BAVG") << "pushButton_8" << "打率" << "BAVG" << "打者＞打率";
+    QTest::newRow("BTB") << "pushButton_9" << "塁打数" << "BTB" << "打者＞塁打数";
+    QTest::newRow("BRB") << "pushButton_10" << "規定打席" << "BRB" << "打者＞規定打席";
+    QTest::newRow("PERA") << "pushButton_11" << "防御率" << "PERA" << "投手＞防御率";
+    QTest::newRow("PRIP") << "pushButton_12" << "規定投球回数" << "PRIP"
+                          << "投手＞規定投球回数";
+    QTest::newRow("PRP") << "pushButton_13" << "リリーフポイント" << "PRP"
+                         << "投手＞リリーフポイント";
+}
+
+void tst_MainWindow::launchesEachCalculator()
+{
+    QFETCH(QString, button);
+    QFETCH(QString, caption);
+    QFETCH(QString, dialog);
+    QFETCH(QString, title);
+
+    MainWindow window;
+    window.show();
+    auto *launch = window.findChild<QPushButton *>(button);
+    QCOMPARE(launch->text(), caption);
+
+    const bool opened = testing::withLaunchedDialog(launch, [&](QDialog *d) {
+        QCOMPARE(d->objectName(), dialog);
+        QCOMPARE(d->windowTitle(), title);
+        QVERIFY(d->parent() == nullptr);
+        QVERIFY(!d->windowIcon().isNull());
+        QCOMPARE(d->minimumSize(), d->maximumSize());
+        for (QSpinBox *box : d->findChildren<QSpinBox *>())
+            QCOMPARE(box->value(), 0);
+        for (QLineEdit *result : d->findChildren<QLineEdit *>(Qt::FindDirectChildrenOnly))
+            QVERIFY(result->text().isEmpty());
+        for (QLineEdit *result : d->findChildren<QLineEdit *>()) {
+            if (!qobject_cast<QAbstractSpinBox *>(result->parent()))
+                QVERIFY(result->text().isEmpty());
+        }
+    });
+    QVERIFY(opened);
+    QVERIFY(window.isVisible());
+}
+
+void tst_MainWindow::everyLaunchOpensAFreshDialog()
+{
+    MainWindow window;
+    window.show();
+    auto *launch = child<QPushButton>(&window, "pushButton");
+    QVERIFY(testing::withLaunchedDialog(launch, [](QDialog *d) {
+        QCOMPARE(testing::compute(d, {"spinBox", "spinBox_2"}, {6, 4}), QStringLiteral("0.600"));
+    }));
+    QVERIFY(testing::withLaunchedDialog(launch, [](QDialog *d) {
+        QCOMPARE(child<QSpinBox>(d, "spinBox")->value(), 0);
+        QCOMPARE(child<QSpinBox>(d, "spinBox_2")->value(), 0);
+        QVERIFY(child<QLineEdit>(d, "lineEdit")->text().isEmpty());
+    }));
+}
+
+void tst_MainWindow::creditsLinkGoesToTheDesktop()
+{
+    UrlCatcher catcher;
+    QDesktopServices::setUrlHandler(QStringLiteral("https"), &catcher, "open");
+    {
+        MainWindow window;
+        window.show();
+        auto *credits = child<QLabel>(&window, "label_2");
+        const QString textBefore = credits->text();
+        const QSize sizeBefore = window.size();
+
+        emit credits->linkActivated(QStringLiteral(SEKIVO_HOMEPAGE_URL));
+
+        QCOMPARE(catcher.urls, QList<QUrl>{QUrl(QStringLiteral(SEKIVO_HOMEPAGE_URL))});
+        QCOMPARE(credits->text(), textBefore);
+        QCOMPARE(window.size(), sizeBefore);
+        QVERIFY(window.isVisible());
+    }
+    QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+}
+
+void tst_MainWindow::quitEndsTheEventLoopWithZero()
+{
+    MainWindow window;
+    window.show();
+    QTimer::singleShot(0, &window, [&window] {
+        QTest::mouseClick(child<QPushButton>(&window, "pushButton_14"), Qt::LeftButton);
+    });
+    // Guards the test against a quit button that does nothing.
+    QTimer::singleShot(10000, qApp, [] { QCoreApplication::exit(99); });
+    QCOMPARE(QApplication::exec(), 0);
+    QVERIFY(!window.isVisible());
+}
+
+void tst_MainWindow::languageChangeLeavesMainWindowAlone()
+{
+    MainWindow window;
+    window.show();
+    auto *launch = child<QPushButton>(&window, "pushButton");
+    QVERIFY(testing::withLaunchedDialog(launch, [&window](QDialog *d) {
+        RenamingTranslator translator;
+        QCoreApplication::installTranslator(&translator);
+        QTRY_COMPARE(d->windowTitle(), QStringLiteral("[チーム＞勝率]"));
+        QCOMPARE(window.windowTitle(), QStringLiteral("Sekivo Ver 4.00"));
+        QCOMPARE(child<QPushButton>(&window, "pushButton")->text(), QStringLiteral("勝率"));
+        QCoreApplication::removeTranslator(&translator);
+    }));
+}
+
+void tst_MainWindow::qtCatalogue_data()
+{
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<bool>("found");
+
+    QTest::newRow("ja_JP finds qt_ja") << QLocale(QLocale::Japanese, QLocale::Japan) << true;
+    QTest::newRow("C has none") << QLocale::c() << false;
+}
+
+void tst_MainWindow::qtCatalogue()
+{
+    QFETCH(QLocale, locale);
+    QFETCH(bool, found);
+
+    QTranslator translator;
+    QCOMPARE(installQtTranslator(translator, locale), found);
+    if (found) {
+        // Qt's own dialog buttons are now Japanese.
+        QVERIFY(QCoreApplication::translate("QPlatformTheme", "&Yes") != QStringLiteral("&Yes"));
+    }
+    // Missing or not, start-up carries on.
+    MainWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QCOMPARE(window.windowTitle(), QStringLiteral("Sekivo Ver 4.00"));
+    QCoreApplication::removeTranslator(&translator);
+}
+
+QTEST_MAIN(tst_MainWindow)
+#include "tst_mainwindow.moc"

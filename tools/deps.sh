@@ -1,0 +1,19 @@
+#!/bin/sh
+# Installs what building, running and testing Sekivo needs on Debian 12 (run as root).
+# Cheap when everything is already there: apt is only asked when a package is missing.
+set -eu
+
+packages="build-essential cmake ninja-build
+qt6-base-dev qt6-base-dev-tools qt6-translations-l10n
+fonts-noto-cjk"
+
+missing=""
+for p in $packages; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
+done
+if [ -n "$missing" ]; then
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get update -qq
+    # shellcheck disable=SC2086
+    apt-get install -y -qq --no-install-recommends $missing
+fi
