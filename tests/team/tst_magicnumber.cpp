@@ -30,13 +30,13 @@ void tst_MagicNumber::rule_data()
     QTest::newRow("exactly 1") << 140.0 << 69.0 << 0.0 << 60.0 << 0.0 << 10.0 << 1;
     QTest::newRow("exactly 0 is safe") << 140.0 << 70.0 << 0.0 << 60.0 << 0.0 << 10.0 << 0;
     QTest::newRow("a third of a win still needs one")
-            << 3.0 << 0.0 << 2.0 << 1.0 << 0.0 << 0.0 << 1;
+        << 3.0 << 0.0 << 2.0 << 1.0 << 0.0 << 0.0 << 1;
     QTest::newRow("-0.57 is safe") << 144.0 << 80.0 << 4.0 << 70.0 << 3.0 << 10.0 << 0;
     QTest::newRow("-9.46 is safe") << 144.0 << 85.0 << 2.0 << 70.0 << 3.0 << 5.0 << 0;
     QTest::newRow("largest from the spin boxes")
-            << 999.0 << 0.0 << 0.0 << 999.0 << 998.0 << 999.0 << 1996002;
+        << 999.0 << 0.0 << 0.0 << 999.0 << 998.0 << 999.0 << 1996002;
     QTest::newRow("negative factor over negative divisor")
-            << 10.0 << 0.0 << 20.0 << 5.0 << 11.0 << 5.0 << 100;
+        << 10.0 << 0.0 << 20.0 << 5.0 << 11.0 << 5.0 << 100;
     QTest::newRow("negative divisor only") << 10.0 << 0.0 << 0.0 << 5.0 << 12.0 << 0.0 << 0;
 
     // Every variant of the pursuer having drawn all its games: the quotient is not finite.
@@ -48,8 +48,8 @@ void tst_MagicNumber::rule_data()
     QTest::newRow("0 / 0, pursuer without wins") << 5.0 << 0.0 << 0.0 << 0.0 << 5.0 << 0.0 << 0;
 
     // Beyond any season: the result saturates instead of leaving the int range.
-    QTest::newRow("beyond int range") << 1e12 << 0.0 << 0.0 << 1e12 << 0.0 << 0.0
-                                      << std::numeric_limits<int>::max();
+    QTest::newRow("beyond int range")
+        << 1e12 << 0.0 << 0.0 << 1e12 << 0.0 << 0.0 << std::numeric_limits<int>::max();
     QTest::newRow("far below int range") << 1.0 << 1e12 << 0.0 << 1.0 << 0.0 << 0.0 << 0;
 }
 
