@@ -7,6 +7,8 @@
 
 #include <QScrollArea>
 
+#include <iterator>
+
 namespace {
 
 constexpr int kPrecision = 1;
@@ -21,6 +23,7 @@ PRP::PRP(QWidget *parent)
     // nothing between 閉じる and the open page.
     for (auto *area : ui->toolBox->findChildren<QScrollArea *>(Qt::FindDirectChildrenOnly))
         area->setFocusPolicy(Qt::NoFocus);
+    openPage(ui->toolBox->currentIndex());
 }
 
 PRP::~PRP() = default;
@@ -80,6 +83,11 @@ void PRP::on_pushButton_clicked()
     close();
 }
 
+void PRP::on_toolBox_currentChanged(int index)
+{
+    openPage(index);
+}
+
 void PRP::relabelRunnerCount(int index)
 {
     // Fixed texts rather than translations: the caption follows the chosen item alone,
@@ -96,4 +104,22 @@ void PRP::relabelRunnerCount(int index)
     default:
         break;
     }
+}
+
+void PRP::openPage(int index)
+{
+    // Only the open page's widgets are visible. Qt's own choice of default button (the first
+    // one in the focus chain) would be page 1's, hidden on the other pages, so Enter would do
+    // nothing there; and the focus, pushed off the page that closed, would land on 閉じる.
+    struct Page {
+        QWidget *first;
+        QPushButton *compute;
+    };
+    const Page pages[] = {{ui->comboBox, ui->pushButton_2}, {ui->comboBox_2, ui->pushButton_3},
+                          {ui->comboBox_3, ui->pushButton_4}, {ui->comboBox_4, ui->pushButton_5},
+                          {ui->comboBox_5, ui->pushButton_6}};
+    if (index < 0 || index >= int(std::size(pages)))
+        return;
+    pages[index].compute->setDefault(true);
+    pages[index].first->setFocus(Qt::OtherFocusReason);
 }

@@ -29,9 +29,11 @@ private slots:
     void on_pushButton_3_clicked();
     void on_pushButton_2_clicked();
     void on_pushButton_clicked();
+    void on_toolBox_currentChanged(int index);
 
 private:
     void relabelRunnerCount(int index);
+    void openPage(int index);
 
     std::unique_ptr<Ui::PRP> ui;
 };

@@ -106,6 +106,8 @@ private slots:
     void relabels();
     void languageChangeKeepsSelectionAndLabel_data();
     void languageChangeKeepsSelectionAndLabel();
+    void enterComputesTheOpenPage_data();
+    void enterComputesTheOpenPage();
     void resultsStayWhileOtherPagesCompute();
     void closes_data();
     void closes();
@@ -426,6 +428,67 @@ void tst_PRP::languageChangeKeepsSelectionAndLabel()
     QTRY_COMPARE(dialog.windowTitle(), QStringLiteral("投手＞リリーフポイント"));
     QCOMPARE(combo(&dialog, 2)->currentIndex(), item);
     QCOMPARE(label2->text(), label);
+}
+
+void tst_PRP::enterComputesTheOpenPage_data()
+{
+    QTest::addColumn<int>("from");
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("expected");
+
+    // "opened": Enter straight after opening the page by its title, item 0 and count 0.
+    const QStringList opened = {"0.0", "3.0", "0.0", "0.0", "0.0"};
+    // "combo" and "count": the user chose item 1, typed a count of 3, and pressed Enter there.
+    const QStringList chosen = {"1.5", "2.0", "-9.0", "-6.0", "-3.0"};
+    for (int page = 0; page < 5; ++page) {
+        const int from = page == 0 ? 4 : 0;
+        QTest::addRow("page %d, just opened", page + 1)
+                << from << page << "opened" << int(Qt::Key_Return) << opened.at(page);
+        QTest::addRow("page %d, in the combo box", page + 1)
+                << from << page << "combo" << int(Qt::Key_Return) << chosen.at(page);
+        if (pages[page].count) {
+            QTest::addRow("page %d, in the count", page + 1)
+                    << from << page << "count" << int(Qt::Key_Return) << chosen.at(page);
+            QTest::addRow("page %d, keypad Enter in the count", page + 1)
+                    << from << page << "count" << int(Qt::Key_Enter) << chosen.at(page);
+        }
+    }
+}
+
+void tst_PRP::enterComputesTheOpenPage()
+{
+    QFETCH(int, from);
+    QFETCH(int, page);
+    QFETCH(QString, focus);
+    QFETCH(int, key);
+    QFETCH(QString, expected);
+
+    PRP dialog;
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    openPage(&dialog, from);
+    openPage(&dialog, page);
+
+    if (focus != QLatin1String("opened")) {
+        auto *box = combo(&dialog, page);
+        box->setFocus();
+        QTest::keyClick(box, Qt::Key_Down);
+        if (pages[page].count) {
+            auto *count = child<QSpinBox>(&dialog, pages[page].count);
+            count->setFocus();
+            count->selectAll();
+            QTest::keyClicks(count, "3");
+        }
+        if (focus == QLatin1String("combo"))
+            box->setFocus();
+    }
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+
+    QVERIFY(dialog.isVisible());
+    for (int other = 0; other < 5; ++other)
+        QCOMPARE(result(&dialog, other)->text(), other == page ? expected : QString());
 }
 
 void tst_PRP::resultsStayWhileOtherPagesCompute()
