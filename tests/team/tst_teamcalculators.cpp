@@ -300,6 +300,7 @@ void tst_TeamCalculators::computes()
     const auto d = form.make();
     d->show();
     QCOMPARE(testing::compute(d.get(), form.inputs, inputs), expected);
+    QVERIFY2(testing::showsInFull(child<QLineEdit>(d.get(), "lineEdit")), qPrintable(expected));
 
     // Text typed over the result is replaced by the next press.
     child<QLineEdit>(d.get(), "lineEdit")->setText(QStringLiteral("typed"));
