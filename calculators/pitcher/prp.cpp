@@ -5,7 +5,9 @@
 #include "calculators/common/results.h"
 #include "calculators/pitcher/reliefpoints.h"
 
+#include <QKeySequence>
 #include <QScrollArea>
+#include <QShortcut>
 
 #include <iterator>
 
@@ -23,6 +25,15 @@ PRP::PRP(QWidget *parent)
     // nothing between 閉じる and the open page.
     for (auto *area : ui->toolBox->findChildren<QScrollArea *>(Qt::FindDirectChildrenOnly))
         area->setFocusPolicy(Qt::NoFocus);
+    // The page titles take no focus either, so the keyboard turns pages the way it turns tabs.
+    const auto turnPageOn = [this](QKeyCombination key, int step) {
+        connect(new QShortcut(QKeySequence(key), this), &QShortcut::activated, this, [this, step] {
+            const int pages = ui->toolBox->count();
+            ui->toolBox->setCurrentIndex((ui->toolBox->currentIndex() + step + pages) % pages);
+        });
+    };
+    turnPageOn(Qt::CTRL | Qt::Key_PageDown, 1);
+    turnPageOn(Qt::CTRL | Qt::Key_PageUp, -1);
     openPage(ui->toolBox->currentIndex());
 }
 

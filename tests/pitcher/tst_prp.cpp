@@ -108,6 +108,8 @@ private slots:
     void languageChangeKeepsSelectionAndLabel();
     void enterComputesTheOpenPage_data();
     void enterComputesTheOpenPage();
+    void keyboardTurnsPages_data();
+    void keyboardTurnsPages();
     void resultsStayWhileOtherPagesCompute();
     void closes_data();
     void closes();
@@ -489,6 +491,36 @@ void tst_PRP::enterComputesTheOpenPage()
     QVERIFY(dialog.isVisible());
     for (int other = 0; other < 5; ++other)
         QCOMPARE(result(&dialog, other)->text(), other == page ? expected : QString());
+}
+
+void tst_PRP::keyboardTurnsPages_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QList<int>>("pagesVisited");
+
+    QTest::newRow("Ctrl+PageDown runs forward and wraps") << int(Qt::Key_PageDown)
+                                                           << QList<int>{1, 2, 3, 4, 0};
+    QTest::newRow("Ctrl+PageUp runs backward and wraps") << int(Qt::Key_PageUp)
+                                                         << QList<int>{4, 3, 2, 1, 0};
+}
+
+void tst_PRP::keyboardTurnsPages()
+{
+    QFETCH(int, key);
+    QFETCH(QList<int>, pagesVisited);
+
+    PRP dialog;
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    auto *toolBox = child<QToolBox>(&dialog, "toolBox");
+    for (int page : pagesVisited) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), Qt::ControlModifier);
+        QCOMPARE(toolBox->currentIndex(), page);
+        // The opened page is ready for typing and Enter computes it.
+        QVERIFY(toolBox->currentWidget()->isAncestorOf(QApplication::focusWidget()));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QVERIFY(!result(&dialog, page)->text().isEmpty());
+    }
 }
 
 void tst_PRP::resultsStayWhileOtherPagesCompute()
