@@ -11,6 +11,8 @@ int main(int argc, char *argv[])
     Q_INIT_RESOURCE(images);
 
     QApplication app(argc, argv);
+    // Matches the window to its launcher (<id>.desktop) and names it to the desktop shell.
+    QGuiApplication::setDesktopFileName(QStringLiteral(SEKIVO_APP_ID));
     QTranslator qtTranslator;
     installQtTranslator(qtTranslator, QLocale::system());
 

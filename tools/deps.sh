@@ -1,11 +1,14 @@
 #!/bin/sh
-# Installs what building, running and testing Sekivo needs on Debian 12 (run as root).
+# Installs what building, running, testing and packaging Sekivo needs on Debian 12 (run as root).
+# desktop-file-utils and appstream validate the installed launcher and AppStream data;
+# dpkg-dev and file let CPack compute the Debian package's library dependencies.
 # Cheap when everything is already there: apt is only asked when a package is missing.
 set -eu
 
 packages="build-essential cmake ninja-build
 qt6-base-dev qt6-base-dev-tools qt6-translations-l10n
-fonts-noto-cjk"
+fonts-noto-cjk
+desktop-file-utils appstream dpkg-dev file"
 
 missing=""
 for p in $packages; do

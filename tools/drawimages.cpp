@@ -1,7 +1,10 @@
-// Draws the program's artwork: a baseball as the 32 x 32 icon, and the 440 x 100 logo.
-// Usage: drawimages <output directory>   (QT_QPA_PLATFORM=offscreen works)
+// Draws the program's artwork: a baseball as the 32 x 32 window icon, the 440 x 100 logo and,
+// from the same ball, the launcher icons of the desktop's icon theme (PNG sizes and an SVG).
+// Usage: drawimages <image directory> [<icon theme directory>]   (QT_QPA_PLATFORM=offscreen works)
+// The theme directory receives <size>x<size>/apps/sekivo.png and scalable/apps/sekivo.svg.
 
 #include <QDir>
+#include <QFile>
 #include <QFont>
 #include <QGuiApplication>
 #include <QImage>
@@ -14,15 +17,28 @@
 
 namespace {
 
+// The ball's colours and proportions, shared by the raster and the vector drawing.
+const QColor ballStops[] = { QColor(255, 255, 255), QColor(232, 230, 222), QColor(190, 186, 176) };
+const qreal ballStopAt[] = { 0.0, 0.8, 1.0 };
+const QColor ballOutline(90, 90, 90);
+const QColor seamColour(200, 30, 40);
+constexpr qreal shadeOffset = 0.18; // highlight centre, up and left, in diameters
+constexpr qreal shadeRadius = 0.7; // in diameters
+constexpr qreal seamOffset = 0.55; // seam circle centres outside the ball, in radii
+constexpr qreal seamRadius = 0.95; // in radii
+
+// Icon sizes of the desktop's icon theme; 32 is the window icon itself.
+const int themeSizes[] = { 16, 22, 24, 32, 48, 64, 128, 256 };
+
 // A ball of the given diameter with its two red seams, drawn into `rect`.
 void drawBall(QPainter &p, const QRectF &rect)
 {
     const qreal d = rect.width();
-    QRadialGradient shade(rect.center() - QPointF(d * 0.18, d * 0.18), d * 0.7);
-    shade.setColorAt(0.0, QColor(255, 255, 255));
-    shade.setColorAt(0.8, QColor(232, 230, 222));
-    shade.setColorAt(1.0, QColor(190, 186, 176));
-    p.setPen(QPen(QColor(90, 90, 90), qMax<qreal>(1.0, d / 32.0)));
+    QRadialGradient shade(
+        rect.center() - QPointF(d * shadeOffset, d * shadeOffset), d * shadeRadius);
+    for (int i = 0; i < 3; ++i)
+        shade.setColorAt(ballStopAt[i], ballStops[i]);
+    p.setPen(QPen(ballOutline, qMax<qreal>(1.0, d / 32.0)));
     p.setBrush(shade);
     p.drawEllipse(rect.adjusted(0.5, 0.5, -0.5, -0.5));
 
@@ -31,22 +47,76 @@ void drawBall(QPainter &p, const QRectF &rect)
     clip.addEllipse(rect);
     p.setClipPath(clip);
     p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(QColor(200, 30, 40), qMax<qreal>(1.2, d / 20.0), Qt::SolidLine, Qt::RoundCap));
+    p.setPen(QPen(seamColour, qMax<qreal>(1.2, d / 20.0), Qt::SolidLine, Qt::RoundCap));
     const qreal r = d / 2;
     // Each seam is an arc of a circle whose centre lies outside the ball.
-    p.drawEllipse(QPointF(rect.left() - r * 0.55, rect.center().y()), r * 0.95, r * 0.95);
-    p.drawEllipse(QPointF(rect.right() + r * 0.55, rect.center().y()), r * 0.95, r * 0.95);
+    p.drawEllipse(
+        QPointF(rect.left() - r * seamOffset, rect.center().y()), r * seamRadius, r * seamRadius);
+    p.drawEllipse(
+        QPointF(rect.right() + r * seamOffset, rect.center().y()), r * seamRadius, r * seamRadius);
     p.restore();
 }
 
-QImage icon()
+// The icon at `size` pixels: the ball leaves a margin of 1/32 of the size on each side.
+QImage icon(int size = 32)
 {
-    QImage img(32, 32, QImage::Format_ARGB32);
+    QImage img(size, size, QImage::Format_ARGB32);
     img.fill(Qt::transparent);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
-    drawBall(p, QRectF(1, 1, 30, 30));
+    const qreal margin = size / 32.0;
+    drawBall(p, QRectF(margin, margin, size - 2 * margin, size - 2 * margin));
     return img;
+}
+
+// The same ball as an SVG document on a 128-unit canvas; line widths keep their proportions
+// and drop the one-pixel minimums that only matter for small bitmaps.
+QByteArray iconSvg()
+{
+    constexpr qreal size = 128, margin = size / 32, d = size - 2 * margin, r = d / 2, c = size / 2;
+    const auto n = [](qreal v) { return QString::number(v, 'g', 6); };
+    QString stops;
+    for (int i = 0; i < 3; ++i)
+        stops += QStringLiteral("      <stop offset=\"%1\" stop-color=\"%2\"/>\n")
+                     .arg(n(ballStopAt[i]), ballStops[i].name());
+    // clang-format off
+    const QString svg = QStringLiteral(R"svg(<?xml version="1.0" encoding="UTF-8"?>
+<svg xmlns="http://www.w3.org/2000/svg" width="%1" height="%1" viewBox="0 0 %1 %1">
+  <defs>
+    <radialGradient id="shade" gradientUnits="userSpaceOnUse" cx="%2" cy="%2" r="%3">
+%4    </radialGradient>
+    <clipPath id="ball">
+      <circle cx="%5" cy="%5" r="%6"/>
+    </clipPath>
+  </defs>
+  <circle cx="%5" cy="%5" r="%7" fill="url(#shade)" stroke="%8" stroke-width="%9"/>
+  <g clip-path="url(#ball)" fill="none" stroke="%10" stroke-width="%11" stroke-linecap="round">
+    <circle cx="%12" cy="%5" r="%13"/>
+    <circle cx="%14" cy="%5" r="%13"/>
+  </g>
+</svg>
+)svg");
+    // clang-format on
+    return svg
+        .arg(n(size), n(c - d * shadeOffset), n(d * shadeRadius), stops, n(c), n(r), n(r - 0.5),
+            ballOutline.name(), n(d / 32), seamColour.name(), n(d / 20), n(margin - r * seamOffset),
+            n(r * seamRadius), n(size - margin + r * seamOffset))
+        .toUtf8();
+}
+
+// Writes the launcher icons into an icon theme directory (hicolor layout).
+bool writeThemeIcons(const QDir &theme)
+{
+    for (const int size : themeSizes) {
+        const QString dir = QStringLiteral("%1x%1/apps").arg(size);
+        if (!theme.mkpath(dir)
+            || !icon(size).save(theme.filePath(dir + QStringLiteral("/sekivo.png")), "PNG"))
+            return false;
+    }
+    if (!theme.mkpath(QStringLiteral("scalable/apps")))
+        return false;
+    QFile svg(theme.filePath(QStringLiteral("scalable/apps/sekivo.svg")));
+    return svg.open(QIODevice::WriteOnly) && svg.write(iconSvg()) >= 0;
 }
 
 QImage logo()
@@ -91,7 +161,7 @@ QImage logo()
     p.setFont(sub);
     p.setPen(QColor(236, 244, 226));
     p.drawText(QRectF(118, 64, 310, 26), Qt::AlignLeft | Qt::AlignVCenter,
-               QStringLiteral("プロ野球 記録計算機  Ver 4.00"));
+        QStringLiteral("プロ野球 記録計算機  Ver 4.00"));
     return img;
 }
 
@@ -100,14 +170,19 @@ QImage logo()
 int main(int argc, char *argv[])
 {
     QGuiApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: drawimages <output directory>\n");
+    if (argc != 2 && argc != 3) {
+        std::fprintf(stderr, "usage: drawimages <image directory> [<icon theme directory>]\n");
         return 2;
     }
     const QDir out(QString::fromLocal8Bit(argv[1]));
-    const bool ok = icon().save(out.filePath(QStringLiteral("SK_ICO.ico")), "ICO")
-                    && logo().save(out.filePath(QStringLiteral("SK_logo.png")), "PNG");
-    if (!ok)
+    if (!icon().save(out.filePath(QStringLiteral("SK_ICO.ico")), "ICO")
+        || !logo().save(out.filePath(QStringLiteral("SK_logo.png")), "PNG")) {
         std::fprintf(stderr, "drawimages: could not write into %s\n", argv[1]);
-    return ok ? 0 : 1;
+        return 1;
+    }
+    if (argc == 3 && !writeThemeIcons(QDir(QString::fromLocal8Bit(argv[2])))) {
+        std::fprintf(stderr, "drawimages: could not write the icon theme into %s\n", argv[2]);
+        return 1;
+    }
+    return 0;
 }

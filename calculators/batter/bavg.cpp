@@ -1,6 +1,10 @@
 #include "calculators/batter/bavg.h"
 #include "ui_bavg.h"
 
+#include "calculators/batter/batterstats.h"
+#include "calculators/common/inputs.h"
+#include "calculators/common/results.h"
+
 BAVG::BAVG(QWidget *parent)
     : QDialog(parent), ui(std::make_unique<Ui::BAVG>())
 {
@@ -18,6 +22,9 @@ void BAVG::changeEvent(QEvent *e)
 
 void BAVG::on_pushButton_2_clicked()
 {
+    const double atBats = calc::readDouble(ui->spinBox);
+    const double hits = calc::readDouble(ui->spinBox_2);
+    ui->lineEdit->setText(calc::decimalResult(calc::battingAverage(atBats, hits), 3));
 }
 
 void BAVG::on_pushButton_clicked()

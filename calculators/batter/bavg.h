@@ -8,7 +8,7 @@ namespace Ui {
 class BAVG;
 }
 
-// Placeholder until this calculator is built.
+// A batter's batting average from at-bats and hits.
 class BAVG : public QDialog
 {
     Q_OBJECT

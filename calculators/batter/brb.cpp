@@ -1,6 +1,10 @@
 #include "calculators/batter/brb.h"
 #include "ui_brb.h"
 
+#include "calculators/batter/batterstats.h"
+#include "calculators/common/inputs.h"
+#include "calculators/common/results.h"
+
 BRB::BRB(QWidget *parent)
     : QDialog(parent), ui(std::make_unique<Ui::BRB>())
 {
@@ -18,6 +22,8 @@ void BRB::changeEvent(QEvent *e)
 
 void BRB::on_pushButton_2_clicked()
 {
+    const int games = calc::readInt(ui->spinBox);
+    ui->lineEdit->setText(calc::wholeResult(calc::qualifyingPlateAppearances(games)));
 }
 
 void BRB::on_pushButton_clicked()

@@ -8,7 +8,7 @@ namespace Ui {
 class BRB;
 }
 
-// Placeholder until this calculator is built.
+// The qualifying number of plate appearances for a season of so many games.
 class BRB : public QDialog
 {
     Q_OBJECT

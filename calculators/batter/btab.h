@@ -8,7 +8,7 @@ namespace Ui {
 class BTAB;
 }
 
-// Placeholder until this calculator is built.
+// A batter's at-bats: plate appearances less walks, hit-by-pitches, sacrifices and interference.
 class BTAB : public QDialog
 {
     Q_OBJECT

@@ -1,6 +1,10 @@
 #include "calculators/batter/btb.h"
 #include "ui_btb.h"
 
+#include "calculators/batter/batterstats.h"
+#include "calculators/common/inputs.h"
+#include "calculators/common/results.h"
+
 BTB::BTB(QWidget *parent)
     : QDialog(parent), ui(std::make_unique<Ui::BTB>())
 {
@@ -18,6 +22,11 @@ void BTB::changeEvent(QEvent *e)
 
 void BTB::on_pushButton_2_clicked()
 {
+    const int hits = calc::readInt(ui->spinBox);
+    const int doubles = calc::readInt(ui->spinBox_2);
+    const int triples = calc::readInt(ui->spinBox_3);
+    const int homeRuns = calc::readInt(ui->spinBox_4);
+    ui->lineEdit->setText(calc::wholeResult(calc::totalBases(hits, doubles, triples, homeRuns)));
 }
 
 void BTB::on_pushButton_clicked()

@@ -8,7 +8,7 @@ namespace Ui {
 class BTB;
 }
 
-// Placeholder until this calculator is built.
+// A batter's total bases from hits, doubles, triples and home runs.
 class BTB : public QDialog
 {
     Q_OBJECT

@@ -1,6 +1,10 @@
 #include "calculators/pitcher/pera.h"
 #include "ui_pera.h"
 
+#include "calculators/common/inputs.h"
+#include "calculators/common/results.h"
+#include "calculators/pitcher/pitcherstats.h"
+
 PERA::PERA(QWidget *parent)
     : QDialog(parent), ui(std::make_unique<Ui::PERA>())
 {
@@ -18,6 +22,11 @@ void PERA::changeEvent(QEvent *e)
 
 void PERA::on_pushButton_2_clicked()
 {
+    const double wholeInnings = calc::readDouble(ui->spinBox);
+    const double thirds = calc::readDouble(ui->spinBox_2);
+    const double earnedRuns = calc::readDouble(ui->spinBox_3);
+    ui->lineEdit->setText(
+        calc::decimalResult(calc::earnedRunAverage(wholeInnings, thirds, earnedRuns), 2));
 }
 
 void PERA::on_pushButton_clicked()

@@ -8,7 +8,7 @@ namespace Ui {
 class PERA;
 }
 
-// Placeholder until this calculator is built.
+// A pitcher's earned run average from innings (whole and thirds) and earned runs.
 class PERA : public QDialog
 {
     Q_OBJECT

@@ -1,6 +1,10 @@
 #include "calculators/pitcher/prip.h"
 #include "ui_prip.h"
 
+#include "calculators/common/inputs.h"
+#include "calculators/common/results.h"
+#include "calculators/pitcher/pitcherstats.h"
+
 PRIP::PRIP(QWidget *parent)
     : QDialog(parent), ui(std::make_unique<Ui::PRIP>())
 {
@@ -18,6 +22,8 @@ void PRIP::changeEvent(QEvent *e)
 
 void PRIP::on_pushButton_2_clicked()
 {
+    const int games = calc::readInt(ui->spinBox);
+    ui->lineEdit->setText(calc::wholeResult(calc::qualifyingInnings(games)));
 }
 
 void PRIP::on_pushButton_clicked()

@@ -8,7 +8,7 @@ namespace Ui {
 class PRIP;
 }
 
-// Placeholder until this calculator is built.
+// The qualifying number of innings pitched for a season of so many games.
 class PRIP : public QDialog
 {
     Q_OBJECT

@@ -8,7 +8,7 @@ namespace Ui {
 class TGB;
 }
 
-// Placeholder until this calculator is built.
+// Games behind between an upper and a lower team.
 class TGB : public QDialog
 {
     Q_OBJECT

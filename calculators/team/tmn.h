@@ -8,7 +8,7 @@ namespace Ui {
 class TMN;
 }
 
-// Placeholder until this calculator is built.
+// Magic number of a leading team against one pursuer, or "優勝" once it is safe.
 class TMN : public QDialog
 {
     Q_OBJECT

@@ -8,7 +8,7 @@ namespace Ui {
 class TOVP;
 }
 
-// Placeholder until this calculator is built.
+// Whether a trailing team can still take the title by its own results alone.
 class TOVP : public QDialog
 {
     Q_OBJECT

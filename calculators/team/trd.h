@@ -8,7 +8,8 @@ namespace Ui {
 class TRD;
 }
 
-// Placeholder until this calculator is built.
+// Whether the order of three neighbouring teams is settled. Unlike the other calculators
+// it is not modal, so the main window stays usable beside it.
 class TRD : public QDialog
 {
     Q_OBJECT

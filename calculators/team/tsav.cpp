@@ -1,6 +1,10 @@
 #include "calculators/team/tsav.h"
 #include "ui_tsav.h"
 
+#include "calculators/common/inputs.h"
+#include "calculators/common/results.h"
+#include "calculators/team/teamstats.h"
+
 TSAV::TSAV(QWidget *parent)
     : QDialog(parent), ui(std::make_unique<Ui::TSAV>())
 {
@@ -16,11 +20,14 @@ void TSAV::changeEvent(QEvent *e)
         ui->retranslateUi(this);
 }
 
-void TSAV::on_pushButton_2_clicked()
-{
-}
-
 void TSAV::on_pushButton_clicked()
 {
     close();
+}
+
+void TSAV::on_pushButton_2_clicked()
+{
+    const int wins = calc::readInt(ui->spinBox);
+    const int losses = calc::readInt(ui->spinBox_2);
+    ui->lineEdit->setText(calc::wholeResult(calc::savings(wins, losses)));
 }

@@ -8,7 +8,7 @@ namespace Ui {
 class TSAV;
 }
 
-// Placeholder until this calculator is built.
+// Savings (wins minus losses) of a team.
 class TSAV : public QDialog
 {
     Q_OBJECT
@@ -21,8 +21,8 @@ protected:
     void changeEvent(QEvent *e) override;
 
 private slots:
-    void on_pushButton_2_clicked();
     void on_pushButton_clicked();
+    void on_pushButton_2_clicked();
 
 private:
     std::unique_ptr<Ui::TSAV> ui;

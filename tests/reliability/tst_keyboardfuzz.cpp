@@ -4,7 +4,11 @@
 // seed (default fixed; "random" picks one). A failure names the seed and the dialog, so that
 // `SEKIVO_FUZZ_SEED=<seed> tst_keyboardfuzz fuzz:<dialog>` repeats it exactly.
 
+#include "calculators/batter/batterstats.h"
+#include "calculators/common/magicnumber.h"
 #include "calculators/common/results.h"
+#include "calculators/pitcher/pitcherstats.h"
+#include "calculators/pitcher/reliefpoints.h"
 #include "calculators/team/teamstats.h"
 #include "mainwindow/mainwindow.h"
 #include "reliability/launch.h"
@@ -68,18 +72,113 @@ struct Oracle
     QHash<QString, int> maxima;
 };
 
+Oracle oracle(const char *form, std::function<QString(const Inputs &)> expected,
+    QHash<QString, int> maxima = {})
+{
+    return { QRegularExpression(QString::fromUtf8(form)),
+        [expected](const Inputs &in, const QString &) { return expected(in); }, std::move(maxima) };
+}
+
+QString word(bool condition, const char *yes, const char *no)
+{
+    return QString::fromUtf8(condition ? yes : no);
+}
+
 // Keyed by dialog object name. A dialog without an entry still gets the generic checks.
 const QHash<QString, Oracle> &oracles()
 {
-    static const QHash<QString, Oracle> table = {
-        { QStringLiteral("TWP"),
-            { QRegularExpression(QStringLiteral("^[01]\\.\\d{3}$")),
-                [](const Inputs &in, const QString &) {
-                    return calc::decimalResult(
-                        calc::winningPercentage(in.real("spinBox"), in.real("spinBox_2")), 3);
+    static const QHash<QString, Oracle> table = [] {
+        QHash<QString, Oracle> t;
+        t.insert(QStringLiteral("TWP"), oracle(R"(^[01]\.\d{3}$)", [](const Inputs &in) {
+            return calc::decimalResult(
+                calc::winningPercentage(in.real("spinBox"), in.real("spinBox_2")), 3);
+        }));
+        t.insert(QStringLiteral("TSAV"), oracle(R"(^-?\d+$)", [](const Inputs &in) {
+            return calc::wholeResult(calc::savings(in.whole("spinBox"), in.whole("spinBox_2")));
+        }));
+        t.insert(QStringLiteral("TGB"), oracle(R"(^-?\d+\.[05]$)", [](const Inputs &in) {
+            return calc::decimalResult(calc::gamesBehind(in.real("spinBox"), in.real("spinBox_2"),
+                                           in.real("spinBox_3"), in.real("spinBox_4")),
+                1);
+        }));
+        t.insert(QStringLiteral("TMN"), oracle(R"(^([1-9]\d*|優勝)$)", [](const Inputs &in) {
+            const auto magic = calc::magicNumber(in.real("spinBox"),
+                { in.real("spinBox_2"), in.real("spinBox_3") },
+                { in.real("spinBox_4"), in.real("spinBox_5"), in.real("spinBox_6") });
+            return magic ? calc::wholeResult(*magic) : QStringLiteral("優勝");
+        }));
+        t.insert(QStringLiteral("TOVP"),
+            oracle(R"(^(有|無)$)",
+                [](const Inputs &in) {
+                    return word(
+                        calc::canWinTitleOnOwn(in.real("spinBox"),
+                            { in.real("spinBox_2"), in.real("spinBox_3"), in.real("spinBox_4") },
+                            { in.real("spinBox_5"), in.real("spinBox_6"), in.real("spinBox_7") },
+                            in.real("spinBox_8")),
+                        "有", "無");
                 },
-                {} } },
-    };
+                { { QStringLiteral("spinBox_8"), 99 } }));
+        t.insert(QStringLiteral("TRD"), oracle(R"(^(確定|未確定)$)", [](const Inputs &in) {
+            const double games = in.real("spinBox");
+            const bool upperSafe
+                = !calc::magicNumber(games, { in.real("spinBox_2"), in.real("spinBox_3") },
+                    { in.real("spinBox_4"), in.real("spinBox_5"), in.real("spinBox_6") });
+            const bool middleSafe
+                = !calc::magicNumber(games, { in.real("spinBox_4"), in.real("spinBox_5") },
+                    { in.real("spinBox_7"), in.real("spinBox_8"), in.real("spinBox_9") });
+            return word(upperSafe && middleSafe, "確定", "未確定");
+        }));
+        t.insert(QStringLiteral("BTAB"), oracle(R"(^-?\d+$)", [](const Inputs &in) {
+            return calc::wholeResult(
+                calc::atBats(in.whole("spinBox"), in.whole("spinBox_2"), in.whole("spinBox_3"),
+                    in.whole("spinBox_4"), in.whole("spinBox_5"), in.whole("spinBox_6")));
+        }));
+        t.insert(QStringLiteral("BAVG"), oracle(R"(^\d+\.\d{3}$)", [](const Inputs &in) {
+            return calc::decimalResult(
+                calc::battingAverage(in.real("spinBox"), in.real("spinBox_2")), 3);
+        }));
+        t.insert(QStringLiteral("BTB"), oracle(R"(^\d+$)", [](const Inputs &in) {
+            return calc::wholeResult(calc::totalBases(in.whole("spinBox"), in.whole("spinBox_2"),
+                in.whole("spinBox_3"), in.whole("spinBox_4")));
+        }));
+        t.insert(QStringLiteral("BRB"), oracle(R"(^\d+$)", [](const Inputs &in) {
+            return calc::wholeResult(calc::qualifyingPlateAppearances(in.whole("spinBox")));
+        }));
+        t.insert(QStringLiteral("PERA"),
+            oracle(R"(^\d+\.\d{2}$)",
+                [](const Inputs &in) {
+                    return calc::decimalResult(calc::earnedRunAverage(in.real("spinBox"),
+                                                   in.real("spinBox_2"), in.real("spinBox_3")),
+                        2);
+                },
+                { { QStringLiteral("spinBox_2"), 2 } }));
+        t.insert(QStringLiteral("PRIP"), oracle(R"(^\d+$)", [](const Inputs &in) {
+            return calc::wholeResult(calc::qualifyingInnings(in.whole("spinBox")));
+        }));
+        // One compute button, combo box and result per page.
+        t.insert(QStringLiteral("PRP"),
+            { QRegularExpression(QStringLiteral(R"(^-?\d+\.\d$)")),
+                [](const Inputs &in, const QString &compute) {
+                    double points = qQNaN();
+                    if (compute == u"pushButton_2")
+                        points = calc::outsRecordedPoints(in.index("comboBox"), in.real("spinBox"));
+                    else if (compute == u"pushButton_3")
+                        points = calc::scorelessEntryPoints(in.index("comboBox_2"));
+                    else if (compute == u"pushButton_4")
+                        points = calc::inheritedRunnerPoints(
+                            in.index("comboBox_3"), in.real("spinBox_2"));
+                    else if (compute == u"pushButton_5")
+                        points
+                            = calc::runsAllowedPoints(in.index("comboBox_4"), in.real("spinBox_3"));
+                    else if (compute == u"pushButton_6")
+                        points
+                            = calc::runnersLeftPoints(in.index("comboBox_5"), in.real("spinBox_4"));
+                    return qIsNaN(points) ? QStringLiteral("<unknown compute button>")
+                                          : calc::decimalResult(points, 1);
+                },
+                {} });
+        return t;
+    }();
     return table;
 }
 

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QSpinBox>
+#include <QStyle>
 #include <QTest>
 #include <QTimer>
 
@@ -66,6 +67,15 @@ inline QString compute(QDialog *dialog, const QStringList &names, const QList<in
     }
     QTest::mouseClick(child<QAbstractButton>(dialog, computeButton), Qt::LeftButton);
     return child<QLineEdit>(dialog, result)->text();
+}
+
+// Whether a line edit is wide enough to show its whole text without scrolling part of it away.
+inline bool showsInFull(const QLineEdit *edit)
+{
+    const int frame = edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, edit);
+    const int innerMargin = 2; // QLineEdit's own padding on each side of the text
+    const int room = edit->width() - 2 * (frame + innerMargin);
+    return edit->fontMetrics().horizontalAdvance(edit->text()) <= room;
 }
 
 // The object names of the widgets that Tab visits, starting at `first`, for `count` stops.

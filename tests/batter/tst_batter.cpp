@@ -1,0 +1,519 @@
+#include "calculators/batter/batterstats.h"
+#include "calculators/batter/bavg.h"
+#include "calculators/batter/brb.h"
+#include "calculators/batter/btab.h"
+#include "calculators/batter/btb.h"
+#include "support/dialogs.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTest>
+#include <QTranslator>
+
+#include <memory>
+
+using testing::child;
+
+namespace {
+
+// Answers every text of one context with a marker, so a test can see what was re-translated.
+class MarkingTranslator : public QTranslator
+{
+public:
+    explicit MarkingTranslator(const QByteArray &context) : m_context(context) {}
+    bool isEmpty() const override { return false; }
+    QString translate(const char *context, const char *sourceText, const char *,
+                      int) const override
+    {
+        if (m_context != context)
+            return {};
+        return QStringLiteral("[") + QString::fromUtf8(sourceText) + QStringLiteral("]");
+    }
+
+private:
+    QByteArray m_context;
+};
+
+std::unique_ptr<QDialog> make(const QString &name)
+{
+    if (name == QLatin1String("BTAB"))
+        return std::make_unique<BTAB>();
+    if (name == QLatin1String("BAVG"))
+        return std::make_unique<BAVG>();
+    if (name == QLatin1String("BTB"))
+        return std::make_unique<BTB>();
+    if (name == QLatin1String("BRB"))
+        return std::make_unique<BRB>();
+    return nullptr;
+}
+
+// spinBox, spinBox_2, ... : the order in which every calculator here reads its inputs.
+QStringList spinBoxNames(qsizetype count)
+{
+    QStringList names{QStringLiteral("spinBox")};
+    for (qsizetype i = 2; i <= count; ++i)
+        names.append(QStringLiteral("spinBox_%1").arg(i));
+    return names;
+}
+
+// Whether the line edit shows its whole text: with the cursor at the end, the text has not
+// been scrolled to the left to make room. The line edit scrolls when it paints.
+bool showsWholeText(QLineEdit *edit)
+{
+    const auto cursorX = [edit] {
+        edit->grab();
+        return edit->inputMethodQuery(Qt::ImCursorRectangle).toRect().x();
+    };
+    const QString text = edit->text();
+    edit->clear();
+    const int left = cursorX();
+    edit->setText(text);
+    return cursorX() - left >= edit->fontMetrics().horizontalAdvance(text);
+}
+
+} // namespace
+
+// The four batter calculators: their formulas, and each dialog driven through its widgets.
+class tst_Batter : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { Q_INIT_RESOURCE(images); }
+    void cleanup() { QVERIFY(QApplication::topLevelWidgets().isEmpty()); }
+
+    void atBats_data();
+    void atBats();
+    void battingAverage_data();
+    void battingAverage();
+    void battingAverageIsFiniteForEveryInput();
+    void totalBases_data();
+    void totalBases();
+    void qualifyingPlateAppearances_data();
+    void qualifyingPlateAppearances();
+
+    void computes_data();
+    void computes();
+    void form_data();
+    void form();
+    void enterComputes_data();
+    void enterComputes();
+    void closes_data();
+    void closes();
+    void languageChangeRetranslatesTextsOnly_data();
+    void languageChangeRetranslatesTextsOnly();
+};
+
+void tst_Batter::atBats_data()
+{
+    QTest::addColumn<QList<int>>("counts");
+    QTest::addColumn<int>("expected");
+
+    QTest::newRow("a regular's season") << QList<int>{600, 60, 5, 10, 5, 0} << 520;
+    QTest::newRow("nothing") << QList<int>{0, 0, 0, 0, 0, 0} << 0;
+    QTest::newRow("every count subtracts one")
+            << QList<int>{21, 1, 2, 4, 8, 16} << -10; // each count weighs exactly one
+    QTest::newRow("largest") << QList<int>{999, 0, 0, 0, 0, 0} << 999;
+    QTest::newRow("walks beyond appearances") << QList<int>{0, 3, 0, 0, 0, 0} << -3;
+    QTest::newRow("smallest") << QList<int>{999, 999, 999, 999, 999, 999} << -3996;
+}
+
+void tst_Batter::atBats()
+{
+    QFETCH(QList<int>, counts);
+    QFETCH(int, expected);
+    QCOMPARE(calc::atBats(counts[0], counts[1], counts[2], counts[3], counts[4], counts[5]),
+             expected);
+}
+
+void tst_Batter::battingAverage_data()
+{
+    QTest::addColumn<double>("atBats");
+    QTest::addColumn<double>("hits");
+    QTest::addColumn<double>("expected");
+
+    QTest::newRow("no at-bats") << 0.0 << 0.0 << 0.0;
+    QTest::newRow("no at-bats, hits entered anyway") << 0.0 << 999.0 << 0.0;
+    QTest::newRow(".300 hitter") << 400.0 << 120.0 << 0.3;
+    QTest::newRow("3 for 8") << 8.0 << 3.0 << 0.375;
+    QTest::newRow("largest") << 1.0 << 999.0 << 999.0;
+}
+
+void tst_Batter::battingAverage()
+{
+    QFETCH(double, atBats);
+    QFETCH(double, hits);
+    QFETCH(double, expected);
+    QCOMPARE(calc::battingAverage(atBats, hits), expected);
+}
+
+void tst_Batter::battingAverageIsFiniteForEveryInput()
+{
+    for (int atBats = 0; atBats <= 999; ++atBats) {
+        for (int hits = 0; hits <= 999; ++hits) {
+            const double average = calc::battingAverage(atBats, hits);
+            if (!(average >= 0 && average <= 999)) // also false for NaN
+                QFAIL(qPrintable(
+                        QStringLiteral("%1 for %2 gives %3").arg(hits).arg(atBats).arg(average)));
+        }
+    }
+}
+
+void tst_Batter::totalBases_data()
+{
+    QTest::addColumn<QList<int>>("hits"); // hits, doubles, triples, home runs
+    QTest::addColumn<int>("expected");
+
+    QTest::newRow("a slugger's season") << QList<int>{150, 30, 5, 25} << 265;
+    QTest::newRow("single") << QList<int>{1, 0, 0, 0} << 1;
+    QTest::newRow("double") << QList<int>{1, 1, 0, 0} << 2;
+    QTest::newRow("triple") << QList<int>{1, 0, 1, 0} << 3;
+    QTest::newRow("home run") << QList<int>{1, 0, 0, 1} << 4;
+    QTest::newRow("nothing") << QList<int>{0, 0, 0, 0} << 0;
+    QTest::newRow("double without a hit") << QList<int>{0, 1, 0, 0} << 1;
+    QTest::newRow("largest") << QList<int>{999, 999, 999, 999} << 6993;
+}
+
+void tst_Batter::totalBases()
+{
+    QFETCH(QList<int>, hits);
+    QFETCH(int, expected);
+    QCOMPARE(calc::totalBases(hits[0], hits[1], hits[2], hits[3]), expected);
+}
+
+void tst_Batter::qualifyingPlateAppearances_data()
+{
+    QTest::addColumn<int>("games");
+    QTest::addColumn<int>("expected");
+
+    QTest::newRow("144 games") << 144 << 446;
+    QTest::newRow("143 games") << 143 << 443;
+    QTest::newRow("125 games") << 125 << 388;
+    QTest::newRow("no games") << 0 << 0;
+    QTest::newRow("largest") << 999 << 3097;
+    QTest::newRow("3.1 rounds down") << 1 << 3;
+    QTest::newRow("12.4 rounds down") << 4 << 12;
+    QTest::newRow("15.5 rounds half up") << 5 << 16;
+    QTest::newRow("18.6 rounds up") << 6 << 19;
+    QTest::newRow("31.0 exactly") << 10 << 31;
+    QTest::newRow("46.5 rounds half up") << 15 << 47;
+}
+
+void tst_Batter::qualifyingPlateAppearances()
+{
+    QFETCH(int, games);
+    QFETCH(int, expected);
+    QCOMPARE(calc::qualifyingPlateAppearances(games), expected);
+}
+
+void tst_Batter::computes_data()
+{
+    QTest::addColumn<QString>("dialog");
+    QTest::addColumn<QList<int>>("inputs"); // typed into spinBox, spinBox_2, ...
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("BTAB season") << "BTAB" << QList<int>{600, 60, 5, 10, 5, 0} << "520";
+    QTest::newRow("BTAB zero") << "BTAB" << QList<int>{0, 0, 0, 0, 0, 0} << "0";
+    QTest::newRow("BTAB weights") << "BTAB" << QList<int>{21, 1, 2, 4, 8, 16} << "-10";
+    QTest::newRow("BTAB largest") << "BTAB" << QList<int>{999, 0, 0, 0, 0, 0} << "999";
+    QTest::newRow("BTAB negative") << "BTAB" << QList<int>{0, 3, 0, 0, 0, 0} << "-3";
+    QTest::newRow("BTAB smallest") << "BTAB" << QList<int>{999, 999, 999, 999, 999, 999}
+                                   << "-3996";
+
+    QTest::newRow("BAVG .300") << "BAVG" << QList<int>{400, 120} << "0.300";
+    QTest::newRow("BAVG 1 for 3") << "BAVG" << QList<int>{3, 1} << "0.333";
+    QTest::newRow("BAVG 2 for 3 rounds up") << "BAVG" << QList<int>{3, 2} << "0.667";
+    QTest::newRow("BAVG 3 for 8") << "BAVG" << QList<int>{8, 3} << "0.375";
+    QTest::newRow("BAVG no at-bats") << "BAVG" << QList<int>{0, 0} << "0.000";
+    QTest::newRow("BAVG no at-bats, hits") << "BAVG" << QList<int>{0, 999} << "0.000";
+    QTest::newRow("BAVG 999 for 999") << "BAVG" << QList<int>{999, 999} << "1.000";
+    QTest::newRow("BAVG 0 for 999") << "BAVG" << QList<int>{999, 0} << "0.000";
+    QTest::newRow("BAVG smallest above zero") << "BAVG" << QList<int>{999, 1} << "0.001";
+    QTest::newRow("BAVG hits above at-bats") << "BAVG" << QList<int>{2, 5} << "2.500";
+    QTest::newRow("BAVG largest") << "BAVG" << QList<int>{1, 999} << "999.000";
+
+    QTest::newRow("BTB season") << "BTB" << QList<int>{150, 30, 5, 25} << "265";
+    QTest::newRow("BTB home run") << "BTB" << QList<int>{1, 0, 0, 1} << "4";
+    QTest::newRow("BTB triple") << "BTB" << QList<int>{1, 0, 1, 0} << "3";
+    QTest::newRow("BTB double") << "BTB" << QList<int>{1, 1, 0, 0} << "2";
+    QTest::newRow("BTB single") << "BTB" << QList<int>{1, 0, 0, 0} << "1";
+    QTest::newRow("BTB zero") << "BTB" << QList<int>{0, 0, 0, 0} << "0";
+    QTest::newRow("BTB inconsistent") << "BTB" << QList<int>{0, 1, 0, 0} << "1";
+    QTest::newRow("BTB 99 each") << "BTB" << QList<int>{99, 99, 99, 99} << "693";
+    QTest::newRow("BTB largest") << "BTB" << QList<int>{999, 999, 999, 999} << "6993";
+
+    QTest::newRow("BRB 144") << "BRB" << QList<int>{144} << "446";
+    QTest::newRow("BRB 143") << "BRB" << QList<int>{143} << "443";
+    QTest::newRow("BRB 125") << "BRB" << QList<int>{125} << "388";
+    QTest::newRow("BRB 0") << "BRB" << QList<int>{0} << "0";
+    QTest::newRow("BRB 5 rounds half up") << "BRB" << QList<int>{5} << "16";
+    QTest::newRow("BRB largest") << "BRB" << QList<int>{999} << "3097";
+}
+
+void tst_Batter::computes()
+{
+    QFETCH(QString, dialog);
+    QFETCH(QList<int>, inputs);
+    QFETCH(QString, expected);
+
+    auto d = make(dialog);
+    d->show();
+    auto *result = child<QLineEdit>(d.get(), "lineEdit");
+    result->setText(QStringLiteral("typed by the user"));
+    QCOMPARE(testing::compute(d.get(), spinBoxNames(inputs.size()), inputs), expected);
+    QVERIFY2(showsWholeText(result), "the result is cut off");
+    for (qsizetype i = 0; i < inputs.size(); ++i)
+        QCOMPARE(child<QSpinBox>(d.get(), qPrintable(spinBoxNames(inputs.size()).at(i)))->value(),
+                 inputs.at(i));
+
+    // Again with the same inputs: the same text.
+    QTest::mouseClick(child<QPushButton>(d.get(), "pushButton_2"), Qt::LeftButton);
+    QCOMPARE(result->text(), expected);
+}
+
+void tst_Batter::form_data()
+{
+    QTest::addColumn<QString>("dialog");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("groupTitle");
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<QStringList>("labels"); // label, label_2, ...
+    QTest::addColumn<int>("spinBoxes");
+    QTest::addColumn<QString>("closeText");
+    // "widget layout" or "widget layout row column" for grids.
+    QTest::addColumn<QStringList>("places");
+    QTest::addColumn<QStringList>("tabOrder");
+
+    QTest::newRow("BTAB") << "BTAB" << "打者＞打数" << "■打数" << QSize(388, 214)
+                          << QStringList{"打席数", "四球", "死球", "犠打", "犠飛", "妨害出塁"} << 6
+                          << "閉じる"
+                          << QStringList{"label gridLayout 0 0",     "spinBox gridLayout 0 1",
+                                         "label_2 gridLayout 0 2",   "spinBox_2 gridLayout 0 3",
+                                         "label_3 gridLayout 0 4",   "spinBox_3 gridLayout 0 5",
+                                         "label_4 gridLayout 1 0",   "spinBox_4 gridLayout 1 1",
+                                         "label_5 gridLayout 1 2",   "spinBox_5 gridLayout 1 3",
+                                         "label_6 gridLayout 1 4",   "spinBox_6 gridLayout 1 5",
+                                         "pushButton_2 horizontalLayout",
+                                         "lineEdit horizontalLayout", "pushButton horizontalLayout_2"}
+                          << QStringList{"spinBox",   "spinBox_2",    "spinBox_3",
+                                         "spinBox_4", "spinBox_5",    "spinBox_6",
+                                         "pushButton_2", "lineEdit", "pushButton", "spinBox"};
+    QTest::newRow("BAVG") << "BAVG" << "打者＞打率" << "■打率" << QSize(300, 214)
+                          << QStringList{"打数", "安打"} << 2 << " 閉じる"
+                          << QStringList{"label gridLayout 0 0", "spinBox gridLayout 0 1",
+                                         "label_2 gridLayout 1 0", "spinBox_2 gridLayout 1 1",
+                                         "pushButton_2 horizontalLayout",
+                                         "lineEdit horizontalLayout",
+                                         "pushButton horizontalLayout_3"}
+                          << QStringList{"spinBox", "spinBox_2", "pushButton_2", "lineEdit",
+                                         "pushButton", "spinBox"};
+    QTest::newRow("BTB") << "BTB" << "打者＞塁打数" << "■塁打数" << QSize(300, 214)
+                         << QStringList{"安打", "二塁打", "三塁打", "本塁打"} << 4 << "閉じる"
+                         << QStringList{"label gridLayout 0 0",   "spinBox gridLayout 0 1",
+                                        "label_2 gridLayout 0 2", "spinBox_2 gridLayout 0 3",
+                                        "label_3 gridLayout 1 0", "spinBox_3 gridLayout 1 1",
+                                        "label_4 gridLayout 1 2", "spinBox_4 gridLayout 1 3",
+                                        "pushButton_2 horizontalLayout",
+                                        "lineEdit horizontalLayout",
+                                        "pushButton horizontalLayout_2"}
+                         << QStringList{"spinBox",   "spinBox_2",    "spinBox_3", "spinBox_4",
+                                        "pushButton_2", "lineEdit", "pushButton", "spinBox"};
+    QTest::newRow("BRB") << "BRB" << "打者＞規定打席" << "■規定打席" << QSize(300, 179)
+                         << QStringList{"試合数"} << 1 << "閉じる"
+                         << QStringList{"label horizontalLayout", "spinBox horizontalLayout",
+                                        "pushButton_2 horizontalLayout_2",
+                                        "lineEdit horizontalLayout_2",
+                                        "pushButton horizontalLayout_3"}
+                         << QStringList{"spinBox", "pushButton_2", "lineEdit", "pushButton",
+                                        "spinBox"};
+}
+
+void tst_Batter::form()
+{
+    QFETCH(QString, dialog);
+    QFETCH(QString, title);
+    QFETCH(QString, groupTitle);
+    QFETCH(QSize, size);
+    QFETCH(QStringList, labels);
+    QFETCH(int, spinBoxes);
+    QFETCH(QString, closeText);
+    QFETCH(QStringList, places);
+    QFETCH(QStringList, tabOrder);
+
+    auto d = make(dialog);
+    d->show();
+
+    QCOMPARE(d->objectName(), dialog);
+    QCOMPARE(d->windowTitle(), title);
+    QCOMPARE(d->size(), size);
+    QCOMPARE(d->minimumSize(), size);
+    QCOMPARE(d->maximumSize(), size);
+    QCOMPARE(d->sizePolicy().horizontalPolicy(), QSizePolicy::Fixed);
+    QCOMPARE(d->sizePolicy().verticalPolicy(), QSizePolicy::Fixed);
+    QCOMPARE(d->windowModality(), Qt::ApplicationModal);
+    QVERIFY(d->isModal());
+    QVERIFY(!d->windowIcon().isNull());
+
+    auto *box = child<QGroupBox>(d.get(), "groupBox");
+    QCOMPARE(box->title(), groupTitle);
+    for (qsizetype i = 0; i < labels.size(); ++i) {
+        const QString name = i == 0 ? QStringLiteral("label") : QStringLiteral("label_%1").arg(i + 1);
+        auto *label = d->findChild<QLabel *>(name);
+        QVERIFY2(label, qPrintable(name));
+        QCOMPARE(label->text(), labels.at(i));
+        QCOMPARE(label->parentWidget(), box);
+    }
+    QCOMPARE(d->findChildren<QLabel *>().size(), labels.size());
+    QCOMPARE(child<QPushButton>(d.get(), "pushButton_2")->text(), QStringLiteral("計算"));
+    QCOMPARE(child<QPushButton>(d.get(), "pushButton")->text(), closeText);
+    QCOMPARE(child<QPushButton>(d.get(), "pushButton")->parentWidget(), d.get());
+
+    // Every count goes up to 999; none starts above nothing.
+    const QStringList names = spinBoxNames(spinBoxes);
+    QCOMPARE(d->findChildren<QSpinBox *>().size(), names.size());
+    for (const QString &name : names) {
+        auto *spin = d->findChild<QSpinBox *>(name);
+        QVERIFY2(spin, qPrintable(name));
+        QCOMPARE(spin->minimum(), 0);
+        QCOMPARE(spin->maximum(), 999);
+        QCOMPARE(spin->value(), 0);
+        QCOMPARE(spin->parentWidget(), box);
+    }
+    QVERIFY(child<QLineEdit>(d.get(), "lineEdit")->text().isEmpty());
+
+    for (const QString &place : places) {
+        const QStringList p = place.split(u' ');
+        QWidget *widget = d->findChild<QWidget *>(p.at(0));
+        auto *layout = d->findChild<QLayout *>(p.at(1));
+        QVERIFY2(widget && layout, qPrintable(place));
+        const int index = layout->indexOf(widget);
+        QVERIFY2(index >= 0, qPrintable(place));
+        if (p.size() == 4) {
+            int row, column, rowSpan, columnSpan;
+            qobject_cast<QGridLayout *>(layout)->getItemPosition(index, &row, &column, &rowSpan,
+                                                                 &columnSpan);
+            QCOMPARE(QString::number(row) + u' ' + QString::number(column),
+                     p.at(2) + u' ' + p.at(3));
+        }
+    }
+
+    // Nothing is cut off by the fixed window.
+    for (QWidget *w : d->findChildren<QWidget *>()) {
+        if (w->isVisible())
+            QVERIFY2(d->rect().contains(QRect(w->mapTo(d.get(), QPoint()), w->size())),
+                     qPrintable(w->objectName()));
+    }
+
+    QVERIFY(QTest::qWaitForWindowActive(d.get()));
+    QCOMPARE(testing::tabChain(child(d.get(), "spinBox"), tabOrder.size()), tabOrder);
+}
+
+void tst_Batter::enterComputes_data()
+{
+    QTest::addColumn<QString>("dialog");
+    QTest::addColumn<QList<int>>("inputs");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("BTAB") << "BTAB" << QList<int>{600, 60, 5, 10, 5, 0} << "520";
+    QTest::newRow("BAVG") << "BAVG" << QList<int>{400, 120} << "0.300";
+    QTest::newRow("BTB") << "BTB" << QList<int>{150, 30, 5, 25} << "265";
+    QTest::newRow("BRB") << "BRB" << QList<int>{144} << "446";
+}
+
+void tst_Batter::enterComputes()
+{
+    QFETCH(QString, dialog);
+    QFETCH(QList<int>, inputs);
+    QFETCH(QString, expected);
+
+    for (auto key : {Qt::Key_Return, Qt::Key_Enter}) {
+        auto d = make(dialog);
+        d->show();
+        QVERIFY(QTest::qWaitForWindowActive(d.get()));
+        // The first count has the focus; Tab moves on and selects the next one's text.
+        QCOMPARE(QApplication::focusWidget(), child(d.get(), "spinBox"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+        for (qsizetype i = 0; i < inputs.size(); ++i) {
+            if (i > 0)
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QTest::keyClicks(QApplication::focusWidget(), QString::number(inputs.at(i)));
+        }
+        QTest::keyClick(QApplication::focusWidget(), key);
+        QCOMPARE(child<QLineEdit>(d.get(), "lineEdit")->text(), expected);
+        QVERIFY(d->isVisible());
+    }
+}
+
+void tst_Batter::closes_data()
+{
+    QTest::addColumn<QString>("dialog");
+    QTest::addColumn<bool>("byEscape");
+    for (const char *name : {"BTAB", "BAVG", "BTB", "BRB"}) {
+        QTest::addRow("%s 閉じる", name) << name << false;
+        QTest::addRow("%s Escape", name) << name << true;
+    }
+}
+
+void tst_Batter::closes()
+{
+    QFETCH(QString, dialog);
+    QFETCH(bool, byEscape);
+    auto d = make(dialog);
+    QTimer::singleShot(0, d.get(), [&] {
+        if (byEscape)
+            QTest::keyClick(child(d.get(), "spinBox"), Qt::Key_Escape);
+        else
+            QTest::mouseClick(child<QPushButton>(d.get(), "pushButton"), Qt::LeftButton);
+    });
+    d->show();
+    QCOMPARE(d->exec(), int(QDialog::Rejected));
+    QVERIFY(!d->isVisible());
+}
+
+void tst_Batter::languageChangeRetranslatesTextsOnly_data()
+{
+    QTest::addColumn<QString>("dialog");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QList<int>>("inputs");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("BTAB") << "BTAB" << "打者＞打数" << QList<int>{600, 60, 5, 10, 5, 0} << "520";
+    QTest::newRow("BAVG") << "BAVG" << "打者＞打率" << QList<int>{400, 120} << "0.300";
+    QTest::newRow("BTB") << "BTB" << "打者＞塁打数" << QList<int>{150, 30, 5, 25} << "265";
+    QTest::newRow("BRB") << "BRB" << "打者＞規定打席" << QList<int>{144} << "446";
+}
+
+void tst_Batter::languageChangeRetranslatesTextsOnly()
+{
+    QFETCH(QString, dialog);
+    QFETCH(QString, title);
+    QFETCH(QList<int>, inputs);
+    QFETCH(QString, expected);
+
+    auto d = make(dialog);
+    d->show();
+    const QStringList names = spinBoxNames(inputs.size());
+    testing::compute(d.get(), names, inputs);
+    const QString label = child<QLabel>(d.get(), "label")->text();
+    const QString close = child<QPushButton>(d.get(), "pushButton")->text();
+
+    MarkingTranslator translator(dialog.toLatin1());
+    QCoreApplication::installTranslator(&translator); // posts a LanguageChange to every widget
+    QTRY_COMPARE(d->windowTitle(), u'[' + title + u']');
+    QCOMPARE(child<QLabel>(d.get(), "label")->text(), u'[' + label + u']');
+    QCOMPARE(child<QPushButton>(d.get(), "pushButton")->text(), u'[' + close + u']');
+    QCOMPARE(child<QPushButton>(d.get(), "pushButton_2")->text(), QStringLiteral("[計算]"));
+    for (qsizetype i = 0; i < inputs.size(); ++i)
+        QCOMPARE(d->findChild<QSpinBox *>(names.at(i))->value(), inputs.at(i));
+    QCOMPARE(child<QLineEdit>(d.get(), "lineEdit")->text(), expected);
+
+    QCoreApplication::removeTranslator(&translator);
+    QTRY_COMPARE(d->windowTitle(), title);
+}
+
+QTEST_MAIN(tst_Batter)
+#include "tst_batter.moc"

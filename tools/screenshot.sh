@@ -1,0 +1,44 @@
+#!/bin/sh
+# Takes docs/mainwindow.png, the main window as the README and software centres show it, by running
+# the built program on a virtual X server and photographing its window.
+# Usage: tools/screenshot.sh [build directory] [display]      (defaults: build, :99)
+# Needs: xvfb, x11-utils and imagemagick (apt-get install xvfb x11-utils imagemagick).
+set -eu
+cd "$(dirname "$0")/.."
+build=${1:-build}
+display=${2:-:99}
+out=docs/mainwindow.png
+title="Sekivo Ver 4.00"
+
+for tool in Xvfb xdpyinfo xwininfo import; do
+    command -v "$tool" >/dev/null || { echo "screenshot.sh: $tool is missing" >&2; exit 1; }
+done
+[ -x "$build/app/sekivo" ] || { echo "screenshot.sh: build $build/app/sekivo first" >&2; exit 1; }
+
+xvfb="" app=""
+cleanup() {
+    [ -z "$app" ] || kill "$app" 2>/dev/null || true
+    [ -z "$xvfb" ] || kill "$xvfb" 2>/dev/null || true
+}
+trap cleanup EXIT INT TERM
+
+Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+tries=0
+until xdpyinfo -display "$display" >/dev/null 2>&1; do
+    tries=$((tries + 1)); [ "$tries" -le 50 ] || { echo "screenshot.sh: no X server on $display" >&2; exit 1; }
+    sleep 0.1
+done
+
+DISPLAY=$display LANG=C.UTF-8 LC_ALL=C.UTF-8 QT_QPA_PLATFORM=xcb "$build/app/sekivo" &
+app=$!
+tries=0
+until window=$(xwininfo -display "$display" -name "$title" 2>/dev/null | sed -n 's/^xwininfo: Window id: \(0x[0-9a-f]*\).*/\1/p') \
+        && [ -n "$window" ]; do
+    tries=$((tries + 1)); [ "$tries" -le 100 ] || { echo "screenshot.sh: the window did not appear" >&2; exit 1; }
+    sleep 0.1
+done
+sleep 1 # let the first paint finish
+mkdir -p docs
+import -display "$display" -window "$window" -strip "$out"
+echo "wrote $out ($(identify -format '%wx%h' "$out"))"
