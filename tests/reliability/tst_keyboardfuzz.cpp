@@ -350,6 +350,9 @@ private:
     {
         note(QStringLiteral("type \"%1\" into %2").arg(text, target->objectName()));
         for (QChar c : text) {
+            // Space opens a combo box's list, which then takes the keys; typing goes elsewhere.
+            if (c == u' ' && qobject_cast<QComboBox *>(target))
+                continue;
             const char latin = c.toLatin1();
             if (latin != 0)
                 QTest::keyClick(target, latin);
@@ -396,6 +399,10 @@ private:
         static const Qt::Key editing[] = { Qt::Key_Home, Qt::Key_End, Qt::Key_PageUp,
             Qt::Key_PageDown, Qt::Key_Up, Qt::Key_Down, Qt::Key_Left, Qt::Key_Right,
             Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Tab, Qt::Key_Backtab };
+        // Undo and redo, selecting, and turning the relief-point dialog's pages.
+        static const QKeyCombination chords[] = { Qt::CTRL | Qt::Key_Z,
+            Qt::CTRL | Qt::SHIFT | Qt::Key_Z, Qt::SHIFT | Qt::Key_Home, Qt::SHIFT | Qt::Key_End,
+            Qt::SHIFT | Qt::Key_Left, Qt::CTRL | Qt::Key_PageUp, Qt::CTRL | Qt::Key_PageDown };
         const int roll = pick(100);
         if (roll < 25) {
             QWidget *target = focusTarget();
@@ -403,8 +410,11 @@ private:
             for (int n = 1 + pick(4); n > 0; --n)
                 text += typedCharacters().at(pick(int(typedCharacters().size())));
             type(target, text);
-        } else if (roll < 45) {
+        } else if (roll < 41) {
             key(focusTarget(), editing[pick(int(std::size(editing)))]);
+        } else if (roll < 45) {
+            const QKeyCombination chord = chords[pick(int(std::size(chords)))];
+            key(focusTarget(), chord.key(), chord.keyboardModifiers());
         } else if (roll < 49) {
             key(focusTarget(), Qt::Key_A, Qt::ControlModifier);
         } else if (roll < 53) {

@@ -95,7 +95,7 @@ void tst_Soak::openAndCloseEveryDialog()
         QSKIP("no /proc/self/statm");
     // After the first round every dialog has been built, shown, translated and computed once, so
     // Qt's caches (fonts, glyphs, style pixmaps) and the allocator's arenas are warm; what later
-    // rounds add is allocator noise, some 64 KiB over 500 rounds. A dialog that kept anything of
+    // rounds add is allocator noise, some 120 KiB over 500 rounds. A dialog that kept anything of
     // its own alive (a widget, a buffer) adds that much every time it opens: even 100 bytes for
     // each of thirteen dialogs over 499 rounds is more than this bound. Leaked widgets are caught
     // exactly by the widget count above; smaller leaks of one dialog alone are LeakSanitizer's.
