@@ -1,6 +1,7 @@
 #include "app/qttranslator.h"
 #include "mainwindow/mainwindow.h"
 #include "support/dialogs.h"
+#include "support/translators.h"
 
 #include <QDesktopServices>
 #include <QGroupBox>
@@ -24,16 +25,6 @@ public:
     QList<QUrl> urls;
 public slots:
     void open(const QUrl &url) { urls.append(url); }
-};
-
-class RenamingTranslator : public QTranslator
-{
-public:
-    bool isEmpty() const override { return false; }
-    QString translate(const char *, const char *sourceText, const char *, int) const override
-    {
-        return QStringLiteral("[") + QString::fromUtf8(sourceText) + QStringLiteral("]");
-    }
 };
 
 } // namespace
@@ -227,7 +218,7 @@ void tst_MainWindow::languageChangeLeavesMainWindowAlone()
     window.show();
     auto *launch = child<QPushButton>(&window, "pushButton");
     QVERIFY(testing::withLaunchedDialog(launch, [&window](QDialog *d) {
-        RenamingTranslator translator;
+        testing::MarkingTranslator translator;
         QCoreApplication::installTranslator(&translator);
         QTRY_COMPARE(d->windowTitle(), QStringLiteral("[チーム＞勝率]"));
         QCOMPARE(window.windowTitle(), QStringLiteral("Sekivo Ver 4.00"));

@@ -4,6 +4,7 @@
 #include "calculators/batter/btab.h"
 #include "calculators/batter/btb.h"
 #include "support/dialogs.h"
+#include "support/translators.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -17,26 +18,9 @@
 #include <memory>
 
 using testing::child;
+using testing::MarkingTranslator;
 
 namespace {
-
-// Answers every text of one context with a marker, so a test can see what was re-translated.
-class MarkingTranslator : public QTranslator
-{
-public:
-    explicit MarkingTranslator(const QByteArray &context) : m_context(context) {}
-    bool isEmpty() const override { return false; }
-    QString translate(const char *context, const char *sourceText, const char *,
-                      int) const override
-    {
-        if (m_context != context)
-            return {};
-        return QStringLiteral("[") + QString::fromUtf8(sourceText) + QStringLiteral("]");
-    }
-
-private:
-    QByteArray m_context;
-};
 
 std::unique_ptr<QDialog> make(const QString &name)
 {
@@ -49,30 +33,6 @@ std::unique_ptr<QDialog> make(const QString &name)
     if (name == QLatin1String("BRB"))
         return std::make_unique<BRB>();
     return nullptr;
-}
-
-// spinBox, spinBox_2, ... : the order in which every calculator here reads its inputs.
-QStringList spinBoxNames(qsizetype count)
-{
-    QStringList names{QStringLiteral("spinBox")};
-    for (qsizetype i = 2; i <= count; ++i)
-        names.append(QStringLiteral("spinBox_%1").arg(i));
-    return names;
-}
-
-// Whether the line edit shows its whole text: with the cursor at the end, the text has not
-// been scrolled to the left to make room. The line edit scrolls when it paints.
-bool showsWholeText(QLineEdit *edit)
-{
-    const auto cursorX = [edit] {
-        edit->grab();
-        return edit->inputMethodQuery(Qt::ImCursorRectangle).toRect().x();
-    };
-    const QString text = edit->text();
-    edit->clear();
-    const int left = cursorX();
-    edit->setText(text);
-    return cursorX() - left >= edit->fontMetrics().horizontalAdvance(text);
 }
 
 } // namespace
@@ -264,10 +224,10 @@ void tst_Batter::computes()
     d->show();
     auto *result = child<QLineEdit>(d.get(), "lineEdit");
     result->setText(QStringLiteral("typed by the user"));
-    QCOMPARE(testing::compute(d.get(), spinBoxNames(inputs.size()), inputs), expected);
-    QVERIFY2(showsWholeText(result), "the result is cut off");
+    QCOMPARE(testing::compute(d.get(), testing::spinBoxNames(inputs.size()), inputs), expected);
+    QVERIFY2(testing::showsInFull(result), "the result is cut off");
     for (qsizetype i = 0; i < inputs.size(); ++i)
-        QCOMPARE(child<QSpinBox>(d.get(), qPrintable(spinBoxNames(inputs.size()).at(i)))->value(),
+        QCOMPARE(child<QSpinBox>(d.get(), qPrintable(testing::spinBoxNames(inputs.size()).at(i)))->value(),
                  inputs.at(i));
 
     // Again with the same inputs: the same text.
@@ -373,7 +333,7 @@ void tst_Batter::form()
     QCOMPARE(child<QPushButton>(d.get(), "pushButton")->parentWidget(), d.get());
 
     // Every count goes up to 999; none starts above nothing.
-    const QStringList names = spinBoxNames(spinBoxes);
+    const QStringList names = testing::spinBoxNames(spinBoxes);
     QCOMPARE(d->findChildren<QSpinBox *>().size(), names.size());
     for (const QString &name : names) {
         auto *spin = d->findChild<QSpinBox *>(name);
@@ -496,7 +456,7 @@ void tst_Batter::languageChangeRetranslatesTextsOnly()
 
     auto d = make(dialog);
     d->show();
-    const QStringList names = spinBoxNames(inputs.size());
+    const QStringList names = testing::spinBoxNames(inputs.size());
     testing::compute(d.get(), names, inputs);
     const QString label = child<QLabel>(d.get(), "label")->text();
     const QString close = child<QPushButton>(d.get(), "pushButton")->text();

@@ -2,6 +2,7 @@
 #include "calculators/pitcher/pitcherstats.h"
 #include "calculators/pitcher/prip.h"
 #include "support/dialogs.h"
+#include "support/translators.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -16,26 +17,9 @@
 #include <memory>
 
 using testing::child;
+using testing::MarkingTranslator;
 
 namespace {
-
-// Answers every text of one context with a marker, so a test can see what was re-translated.
-class MarkingTranslator : public QTranslator
-{
-public:
-    explicit MarkingTranslator(const QByteArray &context) : m_context(context) {}
-    bool isEmpty() const override { return false; }
-    QString translate(const char *context, const char *sourceText, const char *,
-                      int) const override
-    {
-        if (m_context != context)
-            return {};
-        return QStringLiteral("[") + QString::fromUtf8(sourceText) + QStringLiteral("]");
-    }
-
-private:
-    QByteArray m_context;
-};
 
 std::unique_ptr<QDialog> make(const QString &name)
 {
@@ -44,30 +28,6 @@ std::unique_ptr<QDialog> make(const QString &name)
     if (name == QLatin1String("PRIP"))
         return std::make_unique<PRIP>();
     return nullptr;
-}
-
-// spinBox, spinBox_2, ... : the order in which both calculators read their inputs.
-QStringList spinBoxNames(qsizetype count)
-{
-    QStringList names{QStringLiteral("spinBox")};
-    for (qsizetype i = 2; i <= count; ++i)
-        names.append(QStringLiteral("spinBox_%1").arg(i));
-    return names;
-}
-
-// Whether the line edit shows its whole text: with the cursor at the end, the text has not
-// been scrolled to the left to make room. The line edit scrolls when it paints.
-bool showsWholeText(QLineEdit *edit)
-{
-    const auto cursorX = [edit] {
-        edit->grab();
-        return edit->inputMethodQuery(Qt::ImCursorRectangle).toRect().x();
-    };
-    const QString text = edit->text();
-    edit->clear();
-    const int left = cursorX();
-    edit->setText(text);
-    return cursorX() - left >= edit->fontMetrics().horizontalAdvance(text);
 }
 
 } // namespace
@@ -198,9 +158,9 @@ void tst_Pitcher::computes()
     d->show();
     auto *result = child<QLineEdit>(d.get(), "lineEdit");
     result->setText(QStringLiteral("typed by the user"));
-    const QStringList names = spinBoxNames(inputs.size());
+    const QStringList names = testing::spinBoxNames(inputs.size());
     QCOMPARE(testing::compute(d.get(), names, inputs), expected);
-    QVERIFY2(showsWholeText(result), "the result is cut off");
+    QVERIFY2(testing::showsInFull(result), "the result is cut off");
     for (qsizetype i = 0; i < inputs.size(); ++i)
         QCOMPARE(d->findChild<QSpinBox *>(names.at(i))->value(), inputs.at(i));
 
@@ -280,7 +240,7 @@ void tst_Pitcher::form()
     QCOMPARE(child<QPushButton>(d.get(), "pushButton")->text(), QStringLiteral("閉じる"));
     QCOMPARE(child<QPushButton>(d.get(), "pushButton")->parentWidget(), d.get());
 
-    const QStringList names = spinBoxNames(maxima.size());
+    const QStringList names = testing::spinBoxNames(maxima.size());
     QCOMPARE(d->findChildren<QSpinBox *>().size(), names.size());
     for (qsizetype i = 0; i < names.size(); ++i) {
         auto *spin = d->findChild<QSpinBox *>(names.at(i));
@@ -399,7 +359,7 @@ void tst_Pitcher::languageChangeRetranslatesTextsOnly()
 
     auto d = make(dialog);
     d->show();
-    const QStringList names = spinBoxNames(inputs.size());
+    const QStringList names = testing::spinBoxNames(inputs.size());
     testing::compute(d.get(), names, inputs);
     const QString label = child<QLabel>(d.get(), "label")->text();
 

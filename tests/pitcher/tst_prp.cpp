@@ -1,6 +1,7 @@
 #include "calculators/pitcher/prp.h"
 #include "calculators/pitcher/reliefpoints.h"
 #include "support/dialogs.h"
+#include "support/translators.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -13,6 +14,7 @@
 #include <QTranslator>
 
 using testing::child;
+using testing::MarkingTranslator;
 
 namespace {
 
@@ -34,24 +36,6 @@ const Page pages[] = {
 
 const QString runners = QStringLiteral("走者数");
 const QString runnersScored = QStringLiteral("得点させた走者数");
-
-// Answers every text of one context with a marker, so a test can see what was re-translated.
-class MarkingTranslator : public QTranslator
-{
-public:
-    explicit MarkingTranslator(const char *context) : m_context(context) {}
-    bool isEmpty() const override { return false; }
-    QString translate(const char *context, const char *sourceText, const char *,
-                      int) const override
-    {
-        if (qstrcmp(context, m_context) != 0)
-            return {};
-        return QStringLiteral("[") + QString::fromUtf8(sourceText) + QStringLiteral("]");
-    }
-
-private:
-    const char *m_context;
-};
 
 // Opens page `index` (0 to 4) by clicking its title, as a user does.
 void openPage(QDialog *dialog, int index)

@@ -8,7 +8,6 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QSpinBox>
-#include <QStyle>
 #include <QTest>
 #include <QTimer>
 
@@ -69,13 +68,28 @@ inline QString compute(QDialog *dialog, const QStringList &names, const QList<in
     return child<QLineEdit>(dialog, result)->text();
 }
 
-// Whether a line edit is wide enough to show its whole text without scrolling part of it away.
-inline bool showsInFull(const QLineEdit *edit)
+// Whether the line edit shows its whole text: with the cursor at the end, the text has not
+// been scrolled to the left to make room. The line edit scrolls when it paints.
+inline bool showsInFull(QLineEdit *edit)
 {
-    const int frame = edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, edit);
-    const int innerMargin = 2; // QLineEdit's own padding on each side of the text
-    const int room = edit->width() - 2 * (frame + innerMargin);
-    return edit->fontMetrics().horizontalAdvance(edit->text()) <= room;
+    const auto cursorX = [edit] {
+        edit->grab();
+        return edit->inputMethodQuery(Qt::ImCursorRectangle).toRect().x();
+    };
+    const QString text = edit->text();
+    edit->clear();
+    const int left = cursorX();
+    edit->setText(text);
+    return cursorX() - left >= edit->fontMetrics().horizontalAdvance(text);
+}
+
+// spinBox, spinBox_2, ...: the names the form gives a dialog's inputs, in their reading order.
+inline QStringList spinBoxNames(qsizetype count)
+{
+    QStringList names{QStringLiteral("spinBox")};
+    for (qsizetype i = 2; i <= count; ++i)
+        names.append(QStringLiteral("spinBox_%1").arg(i));
+    return names;
 }
 
 // The object names of the widgets that Tab visits, starting at `first`, for `count` stops.

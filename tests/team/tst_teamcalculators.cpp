@@ -5,6 +5,7 @@
 #include "calculators/team/tsav.h"
 #include "mainwindow/mainwindow.h"
 #include "support/dialogs.h"
+#include "support/translators.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -20,6 +21,8 @@
 #include <memory>
 
 using testing::child;
+using testing::MarkingTranslator;
+using testing::spinBoxNames;
 
 namespace {
 
@@ -70,25 +73,17 @@ Cell spacer(int column, int rowSpan)
     return { {}, 0, column, rowSpan, 1 };
 }
 
-QStringList spinBoxes(int count)
-{
-    QStringList names { "spinBox" };
-    for (int i = 2; i <= count; ++i)
-        names.append(QStringLiteral("spinBox_%1").arg(i));
-    return names;
-}
-
 const QMap<QString, Form> &forms()
 {
     static const QMap<QString, Form> all {
         { "TSAV",
-            { make<TSAV>, "pushButton_2", { 300, 214 }, "チーム＞貯金", "■貯金", true, spinBoxes(2),
+            { make<TSAV>, "pushButton_2", { 300, 214 }, "チーム＞貯金", "■貯金", true, spinBoxNames(2),
                 { label("label", 0, 0, "勝数"), spin("spinBox", 0, 1),
                     label("label_2", 1, 0, "敗数"), spin("spinBox_2", 1, 1), spacer(2, 2) },
                 "horizontalLayout", "horizontalLayout_2", 190 } },
         { "TGB",
             { make<TGB>, "pushButton_3", { 300, 240 }, "チーム＞ゲーム差", "■ゲーム差", true,
-                spinBoxes(4),
+                spinBoxNames(4),
                 { label("label", 0, 1, "勝数", 1, Qt::AlignCenter),
                     label("label_2", 0, 2, "敗数", 1, Qt::AlignCenter),
                     label("label_3", 1, 0, "上位"), label("label_4", 2, 0, "下位"),
@@ -97,7 +92,7 @@ const QMap<QString, Form> &forms()
                 "horizontalLayout", "horizontalLayout_2", 200 } },
         { "TMN",
             { make<TMN>, "pushButton_4", { 400, 249 }, "チーム＞マジックナンバー",
-                "■マジックナンバー", true, spinBoxes(6),
+                "■マジックナンバー", true, spinBoxNames(6),
                 { label("label", 0, 0, "全試合数", 2), spin("spinBox", 0, 2),
                     label("label_2", 1, 0, "上位"), label("label_3", 1, 1, "勝数"),
                     spin("spinBox_2", 1, 2), label("label_4", 1, 3, "引分"),
@@ -108,7 +103,7 @@ const QMap<QString, Form> &forms()
                 "horizontalLayout", "horizontalLayout_2", 290 } },
         { "TOVP",
             { make<TOVP>, "pushButton_5", { 400, 284 }, "チーム＞自力優勝の可能性の有無",
-                "■自力優勝の可能性の有無", true, spinBoxes(8),
+                "■自力優勝の可能性の有無", true, spinBoxNames(8),
                 { label("label", 0, 0, "全試合数", 2), spin("spinBox", 0, 2),
                     label("label_2", 1, 0, "上位"), label("label_3", 1, 1, "勝数"),
                     spin("spinBox_2", 1, 2), label("label_4", 1, 3, "引分"),
@@ -123,7 +118,7 @@ const QMap<QString, Form> &forms()
                 "horizontalLayout_2", "horizontalLayout", 290 } },
         { "TRD",
             { make<TRD>, "pushButton_6", { 400, 282 }, "チーム＞ランク確定の有無",
-                "■ランク確定の有無", false, spinBoxes(9),
+                "■ランク確定の有無", false, spinBoxNames(9),
                 { label("label", 0, 0, "全試合数", 2), spin("spinBox", 0, 2),
                     label("label_2", 1, 0, "上位"), label("label_3", 1, 1, "勝数"),
                     spin("spinBox_2", 1, 2), label("label_4", 1, 3, "引分"),
@@ -146,26 +141,6 @@ void addDialogRows()
     for (const QString &name : forms().keys())
         QTest::newRow(qPrintable(name)) << name;
 }
-
-// Answers every text of one context with a marker, so a test can see what was re-translated.
-class MarkingTranslator : public QTranslator
-{
-public:
-    explicit MarkingTranslator(const QString &context)
-        : m_context(context.toUtf8())
-    {
-    }
-    bool isEmpty() const override { return false; }
-    QString translate(const char *context, const char *sourceText, const char *, int) const override
-    {
-        if (m_context != context)
-            return {};
-        return QStringLiteral("[") + QString::fromUtf8(sourceText) + QStringLiteral("]");
-    }
-
-private:
-    QByteArray m_context;
-};
 
 QList<QDialog *> visibleDialogs()
 {
@@ -468,7 +443,7 @@ void tst_TeamCalculators::languageChangeRetranslatesTextsOnly()
     const QString result = testing::compute(d.get(), form.inputs, inputs);
 
     const auto marked = [](const QString &text) { return QStringLiteral("[%1]").arg(text); };
-    MarkingTranslator translator(dialog);
+    MarkingTranslator translator(dialog.toUtf8());
     QCoreApplication::installTranslator(&translator); // posts a LanguageChange to every widget
     QTRY_COMPARE(d->windowTitle(), marked(form.title));
     QCOMPARE(child<QGroupBox>(d.get(), "groupBox")->title(), marked(form.groupTitle));
@@ -538,7 +513,7 @@ void tst_TeamCalculators::closingMainWindowBesideRankSettlement()
             userClick(child<QPushButton>(window.get(), "pushButton_14"));
             QVERIFY(!window->isVisible());
             QVERIFY(trd->isVisible());
-            QCOMPARE(testing::compute(trd, spinBoxes(9), { 144, 85, 2, 70, 3, 5, 50, 4, 10 }),
+            QCOMPARE(testing::compute(trd, spinBoxNames(9), { 144, 85, 2, 70, 3, 5, 50, 4, 10 }),
                 QStringLiteral("確定"));
         });
     QVERIFY(seen);

@@ -1,6 +1,7 @@
 #include "calculators/team/teamstats.h"
 #include "calculators/team/twp.h"
 #include "support/dialogs.h"
+#include "support/translators.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -11,26 +12,9 @@
 #include <QTranslator>
 
 using testing::child;
+using testing::MarkingTranslator;
 
 namespace {
-
-// Answers every text of one context with a marker, so a test can see what was re-translated.
-class MarkingTranslator : public QTranslator
-{
-public:
-    explicit MarkingTranslator(const char *context) : m_context(context) {}
-    bool isEmpty() const override { return false; }
-    QString translate(const char *context, const char *sourceText, const char *,
-                      int) const override
-    {
-        if (qstrcmp(context, m_context) != 0)
-            return {};
-        return QStringLiteral("[") + QString::fromUtf8(sourceText) + QStringLiteral("]");
-    }
-
-private:
-    const char *m_context;
-};
 
 } // namespace
 
