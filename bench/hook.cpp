@@ -5,6 +5,7 @@
 //     the first paint of a top-level window: when (CLOCK_MONOTONIC) and the processor time
 //     the process had used by then, both in nanoseconds
 //   open <objectName> <n> <nanoseconds from click to first paint>
+//   timeout <button objectName>      (no dialog painted within 5 s of the click)
 //   done
 // With SEKIVO_BENCH_OPENS=N it then presses each launch button of the main window N times,
 // closing each dialog as soon as it has painted, and quits the application at the end.
@@ -13,12 +14,10 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QDialog>
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
 
-#include <cstdlib>
 #include <time.h>
 #include <unistd.h>
 

@@ -22,7 +22,8 @@ socket=/tmp/.X11-unix/X${display#:}
 if [ ! -S "$socket" ]; then
     Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
     xvfb=$!
-    trap 'kill "$xvfb"' EXIT INT TERM
+    trap 'kill "$xvfb"' EXIT
+    trap 'exit 130' INT TERM HUP PIPE
     i=0
     while [ ! -S "$socket" ] && [ $i -lt 100 ]; do sleep 0.1; i=$((i + 1)); done
 fi
@@ -34,7 +35,7 @@ bench() {
 }
 
 echo "$(nproc) cores, LANG=${LANG:-unset}, load average $(cut -d' ' -f1-3 /proc/loadavg)," \
-    "$(fc-match -f '%{family[0]}' 'sans:lang=ja') for Japanese"
+    "$(fc-match -f '%{family[0]}' 'sans:lang=ja' 2>/dev/null || echo 'unknown font') for Japanese"
 echo
 bench --app "$build/app/sekivo" --runs "$runs" --opens "$opens"
 
