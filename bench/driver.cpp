@@ -4,13 +4,11 @@
 // Prints Markdown tables. Run through bench/run.sh, which also starts a display.
 
 #include <algorithm>
-#include <cerrno>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
-#include <map>
 #include <optional>
 #include <sstream>
 #include <string>

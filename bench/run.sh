@@ -45,6 +45,9 @@ if [ "${1:-}" = "--ingredients" ]; then
     echo
     echo "| added | first paint (ms) | processor time (ms) | resident memory (MiB) |"
     echo "|---|---:|---:|---:|"
+    # The bare window against itself: how far apart two equal sides land on this machine.
+    bench --app "$build/bench/sekivo_bench_bare" --runs $((runs / 2 + 1)) --opens 0 \
+        --row "nothing (noise)"
     for ingredient in icon logo japanese richtext translator; do
         bench --app "$build/bench/sekivo_bench_bare" --app-arg "$ingredient" \
             --runs $((runs / 2 + 1)) --opens 0 --row "$ingredient"
