@@ -15,7 +15,7 @@ list(JOIN _sekivo_host_parts "." SEKIVO_APP_ID)
 target_compile_definitions(sekivo PRIVATE SEKIVO_APP_ID="${SEKIVO_APP_ID}")
 
 # The font that draws the Japanese interface; the Debian package depends on it.
-set(SEKIVO_CJK_FONT_PACKAGE "fonts-noto-cjk")
+set(SEKIVO_CJK_FONT_PACKAGE "fonts-ipafont-gothic")
 
 # The screenshot shown by software centres: docs/ of the source tree, published under the homepage.
 set(SEKIVO_SCREENSHOT "docs/mainwindow.png")

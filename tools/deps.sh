@@ -7,7 +7,7 @@ set -eu
 
 packages="build-essential cmake ninja-build
 qt6-base-dev qt6-base-dev-tools qt6-translations-l10n
-fonts-noto-cjk
+fonts-ipafont-gothic
 desktop-file-utils appstream dpkg-dev file"
 
 missing=""
