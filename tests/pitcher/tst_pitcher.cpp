@@ -1,34 +1,15 @@
 #include "calculators/pitcher/pera.h"
 #include "calculators/pitcher/pitcherstats.h"
 #include "calculators/pitcher/prip.h"
-#include "support/dialogs.h"
-#include "support/translators.h"
+#include "support/calculatorchecks.h"
 
-#include <QGridLayout>
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QSpinBox>
 #include <QTest>
-#include <QTranslator>
 
 #include <cmath>
-#include <memory>
-
-using testing::child;
-using testing::MarkingTranslator;
 
 namespace {
 
-std::unique_ptr<QDialog> make(const QString &name)
-{
-    if (name == QLatin1String("PERA"))
-        return std::make_unique<PERA>();
-    if (name == QLatin1String("PRIP"))
-        return std::make_unique<PRIP>();
-    return nullptr;
-}
+const auto make = testing::makeNamed<PERA, PRIP>;
 
 } // namespace
 
@@ -156,17 +137,7 @@ void tst_Pitcher::computes()
 
     auto d = make(dialog);
     d->show();
-    auto *result = child<QLineEdit>(d.get(), "lineEdit");
-    result->setText(QStringLiteral("typed by the user"));
-    const QStringList names = testing::spinBoxNames(inputs.size());
-    QCOMPARE(testing::compute(d.get(), names, inputs), expected);
-    QVERIFY2(testing::showsInFull(result), "the result is cut off");
-    for (qsizetype i = 0; i < inputs.size(); ++i)
-        QCOMPARE(d->findChild<QSpinBox *>(names.at(i))->value(), inputs.at(i));
-
-    // Again with the same inputs: the same text.
-    QTest::mouseClick(child<QPushButton>(d.get(), "pushButton_2"), Qt::LeftButton);
-    QCOMPARE(result->text(), expected);
+    testing::checkComputes(d.get(), testing::spinBoxNames(inputs.size()), inputs, expected);
 }
 
 void tst_Pitcher::form_data()
@@ -214,69 +185,7 @@ void tst_Pitcher::form()
 
     auto d = make(dialog);
     d->show();
-
-    QCOMPARE(d->objectName(), dialog);
-    QCOMPARE(d->windowTitle(), title);
-    QCOMPARE(d->size(), size);
-    QCOMPARE(d->minimumSize(), size);
-    QCOMPARE(d->maximumSize(), size);
-    QCOMPARE(d->sizePolicy().horizontalPolicy(), QSizePolicy::Fixed);
-    QCOMPARE(d->sizePolicy().verticalPolicy(), QSizePolicy::Fixed);
-    QCOMPARE(d->windowModality(), Qt::ApplicationModal);
-    QVERIFY(d->isModal());
-    QVERIFY(!d->windowIcon().isNull());
-
-    auto *box = child<QGroupBox>(d.get(), "groupBox");
-    QCOMPARE(box->title(), groupTitle);
-    for (qsizetype i = 0; i < labels.size(); ++i) {
-        const QString name = i == 0 ? QStringLiteral("label") : QStringLiteral("label_%1").arg(i + 1);
-        auto *label = d->findChild<QLabel *>(name);
-        QVERIFY2(label, qPrintable(name));
-        QCOMPARE(label->text(), labels.at(i));
-        QCOMPARE(label->parentWidget(), box);
-    }
-    QCOMPARE(d->findChildren<QLabel *>().size(), labels.size());
-    QCOMPARE(child<QPushButton>(d.get(), "pushButton_2")->text(), QStringLiteral("計算"));
-    QCOMPARE(child<QPushButton>(d.get(), "pushButton")->text(), QStringLiteral("閉じる"));
-    QCOMPARE(child<QPushButton>(d.get(), "pushButton")->parentWidget(), d.get());
-
-    const QStringList names = testing::spinBoxNames(maxima.size());
-    QCOMPARE(d->findChildren<QSpinBox *>().size(), names.size());
-    for (qsizetype i = 0; i < names.size(); ++i) {
-        auto *spin = d->findChild<QSpinBox *>(names.at(i));
-        QVERIFY2(spin, qPrintable(names.at(i)));
-        QCOMPARE(spin->minimum(), 0);
-        QCOMPARE(spin->maximum(), maxima.at(i));
-        QCOMPARE(spin->value(), 0);
-        QCOMPARE(spin->parentWidget(), box);
-    }
-    QVERIFY(child<QLineEdit>(d.get(), "lineEdit")->text().isEmpty());
-
-    for (const QString &place : places) {
-        const QStringList p = place.split(u' ');
-        QWidget *widget = d->findChild<QWidget *>(p.at(0));
-        auto *layout = d->findChild<QLayout *>(p.at(1));
-        QVERIFY2(widget && layout, qPrintable(place));
-        const int index = layout->indexOf(widget);
-        QVERIFY2(index >= 0, qPrintable(place));
-        if (p.size() == 4) {
-            int row, column, rowSpan, columnSpan;
-            qobject_cast<QGridLayout *>(layout)->getItemPosition(index, &row, &column, &rowSpan,
-                                                                 &columnSpan);
-            QCOMPARE(QString::number(row) + u' ' + QString::number(column),
-                     p.at(2) + u' ' + p.at(3));
-        }
-    }
-
-    // Nothing is cut off by the fixed window.
-    for (QWidget *w : d->findChildren<QWidget *>()) {
-        if (w->isVisible())
-            QVERIFY2(d->rect().contains(QRect(w->mapTo(d.get(), QPoint()), w->size())),
-                     qPrintable(w->objectName()));
-    }
-
-    QVERIFY(QTest::qWaitForWindowActive(d.get()));
-    QCOMPARE(testing::tabChain(child(d.get(), "spinBox"), tabOrder.size()), tabOrder);
+    testing::checkForm(d.get(), dialog, title, size, groupTitle, labels, maxima, places, tabOrder);
 }
 
 void tst_Pitcher::enterComputes_data()
@@ -294,23 +203,7 @@ void tst_Pitcher::enterComputes()
     QFETCH(QString, dialog);
     QFETCH(QList<int>, inputs);
     QFETCH(QString, expected);
-
-    for (auto key : {Qt::Key_Return, Qt::Key_Enter}) {
-        auto d = make(dialog);
-        d->show();
-        QVERIFY(QTest::qWaitForWindowActive(d.get()));
-        // The first count has the focus; Tab moves on and selects the next one's text.
-        QCOMPARE(QApplication::focusWidget(), child(d.get(), "spinBox"));
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
-        for (qsizetype i = 0; i < inputs.size(); ++i) {
-            if (i > 0)
-                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            QTest::keyClicks(QApplication::focusWidget(), QString::number(inputs.at(i)));
-        }
-        QTest::keyClick(QApplication::focusWidget(), key);
-        QCOMPARE(child<QLineEdit>(d.get(), "lineEdit")->text(), expected);
-        QVERIFY(d->isVisible());
-    }
+    testing::checkEnterComputes([&] { return make(dialog); }, inputs, expected);
 }
 
 void tst_Pitcher::closes_data()
@@ -327,16 +220,7 @@ void tst_Pitcher::closes()
 {
     QFETCH(QString, dialog);
     QFETCH(bool, byEscape);
-    auto d = make(dialog);
-    QTimer::singleShot(0, d.get(), [&] {
-        if (byEscape)
-            QTest::keyClick(child(d.get(), "spinBox"), Qt::Key_Escape);
-        else
-            QTest::mouseClick(child<QPushButton>(d.get(), "pushButton"), Qt::LeftButton);
-    });
-    d->show();
-    QCOMPARE(d->exec(), int(QDialog::Rejected));
-    QVERIFY(!d->isVisible());
+    testing::checkCloses(make(dialog).get(), byEscape);
 }
 
 void tst_Pitcher::languageChangeRetranslatesTextsOnly_data()
@@ -359,22 +243,8 @@ void tst_Pitcher::languageChangeRetranslatesTextsOnly()
 
     auto d = make(dialog);
     d->show();
-    const QStringList names = testing::spinBoxNames(inputs.size());
-    testing::compute(d.get(), names, inputs);
-    const QString label = child<QLabel>(d.get(), "label")->text();
-
-    MarkingTranslator translator(dialog.toLatin1());
-    QCoreApplication::installTranslator(&translator); // posts a LanguageChange to every widget
-    QTRY_COMPARE(d->windowTitle(), u'[' + title + u']');
-    QCOMPARE(child<QLabel>(d.get(), "label")->text(), u'[' + label + u']');
-    QCOMPARE(child<QPushButton>(d.get(), "pushButton")->text(), QStringLiteral("[閉じる]"));
-    QCOMPARE(child<QPushButton>(d.get(), "pushButton_2")->text(), QStringLiteral("[計算]"));
-    for (qsizetype i = 0; i < inputs.size(); ++i)
-        QCOMPARE(d->findChild<QSpinBox *>(names.at(i))->value(), inputs.at(i));
-    QCOMPARE(child<QLineEdit>(d.get(), "lineEdit")->text(), expected);
-
-    QCoreApplication::removeTranslator(&translator);
-    QTRY_COMPARE(d->windowTitle(), title);
+    testing::checkLanguageChange(d.get(), dialog.toLatin1(), title,
+                                 testing::spinBoxNames(inputs.size()), inputs, expected);
 }
 
 QTEST_MAIN(tst_Pitcher)

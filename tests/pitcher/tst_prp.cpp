@@ -1,7 +1,6 @@
 #include "calculators/pitcher/prp.h"
 #include "calculators/pitcher/reliefpoints.h"
-#include "support/dialogs.h"
-#include "support/translators.h"
+#include "support/calculatorchecks.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -225,14 +224,7 @@ void tst_PRP::form()
     PRP dialog;
     dialog.show();
 
-    QCOMPARE(dialog.objectName(), QStringLiteral("PRP"));
-    QCOMPARE(dialog.windowTitle(), QStringLiteral("投手＞リリーフポイント"));
-    QCOMPARE(dialog.size(), QSize(350, 425));
-    QCOMPARE(dialog.minimumSize(), QSize(350, 425));
-    QCOMPARE(dialog.maximumSize(), QSize(350, 425));
-    QCOMPARE(dialog.windowModality(), Qt::ApplicationModal);
-    QVERIFY(dialog.isModal());
-    QVERIFY(!dialog.windowIcon().isNull());
+    RUN_CHECK(testing::checkFixedWindow(&dialog, "PRP", "投手＞リリーフポイント", QSize(350, 425)));
     QCOMPARE(child<QGroupBox>(&dialog, "groupBox")->title(), QStringLiteral("■リリーフポイント"));
     QCOMPARE(child<QPushButton>(&dialog, "pushButton")->text(), QStringLiteral("閉じる"));
     QCOMPARE(child<QPushButton>(&dialog, "pushButton")->parentWidget(), &dialog);

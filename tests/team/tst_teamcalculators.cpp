@@ -4,8 +4,7 @@
 #include "calculators/team/trd.h"
 #include "calculators/team/tsav.h"
 #include "mainwindow/mainwindow.h"
-#include "support/dialogs.h"
-#include "support/translators.h"
+#include "support/calculatorchecks.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -15,13 +14,11 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTest>
-#include <QTranslator>
 
 #include <functional>
 #include <memory>
 
 using testing::child;
-using testing::MarkingTranslator;
 using testing::spinBoxNames;
 
 namespace {
@@ -274,13 +271,7 @@ void tst_TeamCalculators::computes()
     QCOMPARE(inputs.size(), form.inputs.size());
     const auto d = form.make();
     d->show();
-    QCOMPARE(testing::compute(d.get(), form.inputs, inputs), expected);
-    QVERIFY2(testing::showsInFull(child<QLineEdit>(d.get(), "lineEdit")), qPrintable(expected));
-
-    // Text typed over the result is replaced by the next press.
-    child<QLineEdit>(d.get(), "lineEdit")->setText(QStringLiteral("typed"));
-    QTest::mouseClick(child<QPushButton>(d.get(), "pushButton_2"), Qt::LeftButton);
-    QCOMPARE(child<QLineEdit>(d.get(), "lineEdit")->text(), expected);
+    testing::checkComputes(d.get(), form.inputs, inputs, expected);
 }
 
 void tst_TeamCalculators::form()
@@ -290,25 +281,11 @@ void tst_TeamCalculators::form()
     const auto owner = form.make();
     QDialog *d = owner.get();
 
-    QCOMPARE(d->objectName(), dialog);
-    QCOMPARE(d->windowModality(), form.modal ? Qt::ApplicationModal : Qt::NonModal);
-    QCOMPARE(d->isModal(), form.modal);
     d->show();
-    QCOMPARE(d->windowTitle(), form.title);
-    QCOMPARE(d->size(), form.size);
-    QCOMPARE(d->minimumSize(), form.size);
-    QCOMPARE(d->maximumSize(), form.size);
-    QCOMPARE(d->sizePolicy().horizontalPolicy(), QSizePolicy::Fixed);
-    QCOMPARE(d->sizePolicy().verticalPolicy(), QSizePolicy::Fixed);
-    QVERIFY(!d->windowIcon().isNull());
-
+    RUN_CHECK(testing::checkFixedWindow(d, dialog, form.title, form.size, form.modal));
     auto *group = child<QGroupBox>(d, "groupBox");
     QCOMPARE(group->title(), form.groupTitle);
-    QCOMPARE(child<QPushButton>(d, "pushButton_2")->text(), QStringLiteral("計算"));
-    QCOMPARE(child<QPushButton>(d, "pushButton")->text(), QStringLiteral("閉じる"));
-    QCOMPARE(child<QPushButton>(d, "pushButton")->parentWidget(), d);
-    QCOMPARE(child<QPushButton>(d, "pushButton_2")->parentWidget(), group);
-    QVERIFY(child<QLineEdit>(d, "lineEdit")->text().isEmpty());
+    RUN_CHECK(testing::checkButtons(d));
 
     // Every cell of the grid holds what it should, and nothing else is in it.
     auto *grid = child<QGridLayout>(d, "gridLayout");
@@ -353,18 +330,9 @@ void tst_TeamCalculators::form()
     QCOMPARE(bottom->itemAt(0)->spacerItem()->sizeHint(), QSize(40, 20));
     QCOMPARE(bottom->itemAt(1)->widget(), child(d, "pushButton"));
 
-    for (QWidget *w : d->findChildren<QWidget *>()) {
-        if (w->isVisible())
-            QVERIFY2(d->rect().contains(QRect(w->mapTo(d, QPoint()), w->size())),
-                qPrintable(w->objectName()));
-    }
-
-    d->activateWindow(); // without a window manager, only modal windows get activated by showing
-    QVERIFY(QTest::qWaitForWindowActive(d));
-    const QStringList order
-        = form.inputs + QStringList { "pushButton_2", "lineEdit", "pushButton" };
-    QCOMPARE(testing::tabChain(child(d, "spinBox"), order.size() + 1),
-        order + QStringList { "spinBox" });
+    RUN_CHECK(testing::checkNothingCutOff(d));
+    testing::checkTabOrder(
+        d, form.inputs + QStringList { "pushButton_2", "lineEdit", "pushButton", "spinBox" });
 }
 
 void tst_TeamCalculators::enterComputes_data()
@@ -380,29 +348,12 @@ void tst_TeamCalculators::enterComputes_data()
     QTest::newRow("TRD") << "TRD" << QList<int> { 144, 85, 2, 70, 3, 5, 65, 4, 10 } << "未確定";
 }
 
-// Typed through the keyboard alone: Tab from box to box, Enter in the last one.
 void tst_TeamCalculators::enterComputes()
 {
     QFETCH(QString, dialog);
     QFETCH(QList<int>, inputs);
     QFETCH(QString, expected);
-
-    for (auto key : { Qt::Key_Return, Qt::Key_Enter }) {
-        const auto d = forms()[dialog].make();
-        d->show();
-        d->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(d.get()));
-        child(d.get(), "spinBox")->setFocus(Qt::TabFocusReason);
-        child<QSpinBox>(d.get(), "spinBox")->selectAll();
-        for (qsizetype i = 0; i < inputs.size(); ++i) {
-            if (i > 0)
-                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            QTest::keyClicks(QApplication::focusWidget(), QString::number(inputs.at(i)));
-        }
-        QTest::keyClick(QApplication::focusWidget(), key);
-        QCOMPARE(child<QLineEdit>(d.get(), "lineEdit")->text(), expected);
-        QVERIFY(d->isVisible());
-    }
+    testing::checkEnterComputes(forms()[dialog].make, inputs, expected);
 }
 
 void tst_TeamCalculators::closes_data()
@@ -419,16 +370,7 @@ void tst_TeamCalculators::closes()
 {
     QFETCH(QString, dialog);
     QFETCH(bool, byEscape);
-    const auto d = forms()[dialog].make();
-    QTimer::singleShot(0, d.get(), [&] {
-        if (byEscape)
-            QTest::keyClick(child(d.get(), "spinBox"), Qt::Key_Escape);
-        else
-            QTest::mouseClick(child<QPushButton>(d.get(), "pushButton"), Qt::LeftButton);
-    });
-    d->show();
-    QCOMPARE(d->exec(), int(QDialog::Rejected));
-    QVERIFY(!d->isVisible());
+    testing::checkCloses(forms()[dialog].make().get(), byEscape);
 }
 
 void tst_TeamCalculators::languageChangeRetranslatesTextsOnly()
@@ -440,28 +382,7 @@ void tst_TeamCalculators::languageChangeRetranslatesTextsOnly()
     QList<int> inputs;
     for (qsizetype i = 0; i < form.inputs.size(); ++i)
         inputs.append(int(i) + 1);
-    const QString result = testing::compute(d.get(), form.inputs, inputs);
-
-    const auto marked = [](const QString &text) { return QStringLiteral("[%1]").arg(text); };
-    MarkingTranslator translator(dialog.toUtf8());
-    QCoreApplication::installTranslator(&translator); // posts a LanguageChange to every widget
-    QTRY_COMPARE(d->windowTitle(), marked(form.title));
-    QCOMPARE(child<QGroupBox>(d.get(), "groupBox")->title(), marked(form.groupTitle));
-    for (const Cell &cell : form.cells) {
-        if (!cell.text.isEmpty())
-            QCOMPARE(child<QLabel>(d.get(), qPrintable(cell.name))->text(), marked(cell.text));
-    }
-    QCOMPARE(child<QPushButton>(d.get(), "pushButton_2")->text(), marked("計算"));
-    QCOMPARE(child<QPushButton>(d.get(), "pushButton")->text(), marked("閉じる"));
-    // Inputs and the result, fixed words included, are left alone.
-    for (qsizetype i = 0; i < form.inputs.size(); ++i)
-        QCOMPARE(child<QSpinBox>(d.get(), qPrintable(form.inputs.at(i)))->value(), inputs.at(i));
-    QCOMPARE(child<QLineEdit>(d.get(), "lineEdit")->text(), result);
-    QTest::mouseClick(child<QPushButton>(d.get(), "pushButton_2"), Qt::LeftButton);
-    QCOMPARE(child<QLineEdit>(d.get(), "lineEdit")->text(), result);
-
-    QCoreApplication::removeTranslator(&translator);
-    QTRY_COMPARE(d->windowTitle(), form.title);
+    testing::checkLanguageChange(d.get(), dialog.toUtf8(), form.title, form.inputs, inputs);
 }
 
 // While a calculator runs, the main window's launch button is pressed again with the mouse.
