@@ -43,6 +43,8 @@ private slots:
     void launchesEachCalculator_data();
     void launchesEachCalculator();
     void everyLaunchOpensAFreshDialog();
+    void typingAtOnceReplacesTheZero_data();
+    void typingAtOnceReplacesTheZero();
     void creditsLinkGoesToTheDesktop();
     void quitEndsTheEventLoopWithZero();
     void languageChangeLeavesMainWindowAlone();
@@ -161,6 +163,56 @@ void tst_MainWindow::launchesEachCalculator()
     });
     QVERIFY(opened);
     QVERIFY(window.isVisible());
+}
+
+void tst_MainWindow::typingAtOnceReplacesTheZero_data()
+{
+    launchesEachCalculator_data();
+}
+
+// A keyboard user opens a calculator and types the first number straight away: the input that
+// has the focus must take it as typed, not append or prepend it to the 0 it shows.
+void tst_MainWindow::typingAtOnceReplacesTheZero()
+{
+    QFETCH(QString, button);
+
+    MainWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QVERIFY(testing::withLaunchedDialog(window.findChild<QPushButton *>(button), [](QDialog *d) {
+        QVERIFY(QTest::qWaitForWindowActive(d));
+        QWidget *focus = QApplication::focusWidget();
+        QVERIFY(focus);
+        auto *box = qobject_cast<QSpinBox *>(focus);
+        if (!box)
+            box = qobject_cast<QSpinBox *>(focus->parentWidget());
+        if (!box) {
+            // The relief-point dialog opens on a page's combo box; Tab reaches the count.
+            QTest::keyClick(focus, Qt::Key_Tab);
+            box = qobject_cast<QSpinBox *>(QApplication::focusWidget());
+        }
+        QVERIFY(box);
+        QTRY_COMPARE(box->findChild<QLineEdit *>()->selectedText(), QStringLiteral("0"));
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("7"));
+        box->interpretText();
+        QCOMPARE(box->value(), 7);
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("5"));
+        box->interpretText();
+        QCOMPARE(box->value(), 75);
+
+        // Looking at another window and coming back leaves the half-typed number alone.
+        QWidget elsewhere;
+        elsewhere.show();
+        elsewhere.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&elsewhere));
+        d->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(d));
+        QCOMPARE(QApplication::focusWidget(), box);
+        QCoreApplication::processEvents();
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("3"));
+        box->interpretText();
+        QCOMPARE(box->value(), 753);
+    }));
 }
 
 void tst_MainWindow::everyLaunchOpensAFreshDialog()

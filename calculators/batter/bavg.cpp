@@ -9,6 +9,7 @@ BAVG::BAVG(QWidget *parent)
     : QDialog(parent), ui(std::make_unique<Ui::BAVG>())
 {
     ui->setupUi(this);
+    calc::selectInputsOnEntry(this);
 }
 
 BAVG::~BAVG() = default;

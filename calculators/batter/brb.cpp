@@ -9,6 +9,7 @@ BRB::BRB(QWidget *parent)
     : QDialog(parent), ui(std::make_unique<Ui::BRB>())
 {
     ui->setupUi(this);
+    calc::selectInputsOnEntry(this);
 }
 
 BRB::~BRB() = default;

@@ -9,6 +9,7 @@ PERA::PERA(QWidget *parent)
     : QDialog(parent), ui(std::make_unique<Ui::PERA>())
 {
     ui->setupUi(this);
+    calc::selectInputsOnEntry(this);
 }
 
 PERA::~PERA() = default;

@@ -9,6 +9,7 @@ PRIP::PRIP(QWidget *parent)
     : QDialog(parent), ui(std::make_unique<Ui::PRIP>())
 {
     ui->setupUi(this);
+    calc::selectInputsOnEntry(this);
 }
 
 PRIP::~PRIP() = default;

@@ -9,6 +9,7 @@ TGB::TGB(QWidget *parent)
     : QDialog(parent), ui(std::make_unique<Ui::TGB>())
 {
     ui->setupUi(this);
+    calc::selectInputsOnEntry(this);
 }
 
 TGB::~TGB() = default;

@@ -9,6 +9,7 @@ TMN::TMN(QWidget *parent)
     : QDialog(parent), ui(std::make_unique<Ui::TMN>())
 {
     ui->setupUi(this);
+    calc::selectInputsOnEntry(this);
 }
 
 TMN::~TMN() = default;

@@ -9,6 +9,7 @@ TSAV::TSAV(QWidget *parent)
     : QDialog(parent), ui(std::make_unique<Ui::TSAV>())
 {
     ui->setupUi(this);
+    calc::selectInputsOnEntry(this);
 }
 
 TSAV::~TSAV() = default;

@@ -9,6 +9,7 @@ TWP::TWP(QWidget *parent)
     : QDialog(parent), ui(std::make_unique<Ui::TWP>())
 {
     ui->setupUi(this);
+    calc::selectInputsOnEntry(this);
 }
 
 TWP::~TWP() = default;
