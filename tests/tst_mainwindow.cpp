@@ -206,6 +206,7 @@ void tst_MainWindow::typingAtOnceReplacesTheZero()
         d->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(d));
         QCOMPARE(QApplication::focusWidget(), box);
+        // A selection is made from the event loop; give a wrong one the chance to happen.
         QCoreApplication::processEvents();
         QTest::keyClicks(box, QStringLiteral("3"));
         box->interpretText();
