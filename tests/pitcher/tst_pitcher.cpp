@@ -3,7 +3,10 @@
 #include "calculators/pitcher/prip.h"
 #include "support/calculatorchecks.h"
 
+#include <QGlyphRun>
+#include <QRawFont>
 #include <QTest>
+#include <QTextLayout>
 
 namespace {
 
@@ -27,6 +30,7 @@ private slots:
 
     void computes_data();
     void computes();
+    void infiniteAverageIsDrawn();
     void form_data();
     void form();
     void enterComputes_data();
@@ -125,6 +129,26 @@ void tst_Pitcher::computes()
     auto d = make(dialog);
     d->show();
     testing::checkComputes(d.get(), testing::spinBoxNames(inputs.size()), inputs, expected);
+}
+
+void tst_Pitcher::infiniteAverageIsDrawn()
+{
+    // Runs without an out show "∞": some installed font must have a glyph for it in the result
+    // field's font, or the field shows an empty box.
+    PERA dialog;
+    dialog.show();
+    QCOMPARE(testing::compute(&dialog, testing::spinBoxNames(3), {0, 0, 3}), QStringLiteral("∞"));
+    auto *result = testing::child<QLineEdit>(&dialog, "lineEdit");
+    QTextLayout layout(result->text(), result->font());
+    layout.beginLayout();
+    layout.createLine();
+    layout.endLayout();
+    const QList<QGlyphRun> runs = layout.glyphRuns();
+    QVERIFY(!runs.isEmpty());
+    for (const QGlyphRun &run : runs) {
+        for (const quint32 glyph : run.glyphIndexes())
+            QVERIFY2(glyph != 0, qPrintable(run.rawFont().familyName() + " lacks ∞"));
+    }
 }
 
 void tst_Pitcher::form_data()
