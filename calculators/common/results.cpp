@@ -40,9 +40,12 @@ QString roundedRatio(Ratio value, int decimals)
     const qint64 scale = powersOfTen[decimals];
     const qint64 units = (2 * scale * numerator + denominator) / (2 * denominator);
 
-    QString text = QString::number(units / scale);
+    // The digits of the units, with zeros in front up to "0" and the decimals, then the point.
+    QString text = QString::number(units);
+    if (text.size() <= decimals)
+        text.prepend(QString(decimals + 1 - text.size(), u'0'));
     if (decimals > 0)
-        text += u'.' + QStringLiteral("%1").arg(units % scale, decimals, 10, QChar(u'0'));
+        text.insert(text.size() - decimals, u'.');
     if (negative && units != 0)
         text.prepend(u'-');
     return text;
