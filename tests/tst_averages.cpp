@@ -60,10 +60,8 @@ void tst_Averages::winningPercentage()
                 ? text == QLatin1String("0.000")
                 : roundsHalfUp(text, 3, 1000 * qint64(wins), wins + losses);
             if (!right)
-                QFAIL(qPrintable(QStringLiteral("%1 wins, %2 losses give %3")
-                                     .arg(wins)
-                                     .arg(losses)
-                                     .arg(text)));
+                QFAIL(qPrintable(
+                    QStringLiteral("%1 wins, %2 losses give %3").arg(wins).arg(losses).arg(text)));
         }
     }
 }

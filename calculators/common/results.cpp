@@ -20,8 +20,8 @@ QString decimalResult(double value, int precision)
 
 QString roundedRatio(Ratio value, int decimals)
 {
-    static constexpr std::array<qint64, 10> powersOfTen = { 1, 10, 100, 1000, 10000, 100000,
-        1000000, 10000000, 100000000, 1000000000 };
+    static constexpr std::array<qint64, 10> powersOfTen
+        = { 1, 10, 100, 1000, 10000, 100000, 1000000, 10000000, 100000000, 1000000000 };
     Q_ASSERT(decimals >= 0 && decimals < int(powersOfTen.size()));
     decimals = std::clamp(decimals, 0, int(powersOfTen.size()) - 1);
 
