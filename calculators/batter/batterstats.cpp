@@ -8,9 +8,9 @@ int atBats(int plateAppearances, int walks, int hitByPitches, int sacrificeBunts
     return plateAppearances - walks - hitByPitches - sacrificeBunts - sacrificeFlies - interference;
 }
 
-double battingAverage(double atBats, double hits)
+Ratio battingAverage(int atBats, int hits)
 {
-    return atBats == 0 ? 0.0 : hits / atBats;
+    return { atBats == 0 ? 0 : hits, atBats };
 }
 
 int totalBases(int hits, int doubles, int triples, int homeRuns)

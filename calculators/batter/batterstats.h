@@ -1,5 +1,7 @@
 #pragma once
 
+#include "calculators/common/ratio.h"
+
 // The batter formulas, free of widgets so that they can be checked on their own. The counts
 // come from spin boxes that hold 0 to 999, so no integer formula here can overflow.
 namespace calc {
@@ -9,8 +11,8 @@ namespace calc {
 int atBats(int plateAppearances, int walks, int hitByPitches, int sacrificeBunts,
     int sacrificeFlies, int interference);
 
-// Hits over at-bats; 0 when there are no at-bats.
-double battingAverage(double atBats, double hits);
+// Hits over at-bats, exactly; 0 over 0 when there are no at-bats, whatever the hits.
+Ratio battingAverage(int atBats, int hits);
 
 // One base per hit, and one, two and three more for a double, a triple and a home run.
 int totalBases(int hits, int doubles, int triples, int homeRuns);

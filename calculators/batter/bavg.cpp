@@ -23,9 +23,9 @@ void BAVG::changeEvent(QEvent *e)
 
 void BAVG::on_pushButton_2_clicked()
 {
-    const double atBats = calc::readDouble(ui->spinBox);
-    const double hits = calc::readDouble(ui->spinBox_2);
-    ui->lineEdit->setText(calc::decimalResult(calc::battingAverage(atBats, hits), 3));
+    const int atBats = calc::readInt(ui->spinBox);
+    const int hits = calc::readInt(ui->spinBox_2);
+    ui->lineEdit->setText(calc::roundedRatio(calc::battingAverage(atBats, hits), 3));
 }
 
 void BAVG::on_pushButton_clicked()

@@ -23,11 +23,11 @@ void PERA::changeEvent(QEvent *e)
 
 void PERA::on_pushButton_2_clicked()
 {
-    const double wholeInnings = calc::readDouble(ui->spinBox);
-    const double thirds = calc::readDouble(ui->spinBox_2);
-    const double earnedRuns = calc::readDouble(ui->spinBox_3);
+    const int wholeInnings = calc::readInt(ui->spinBox);
+    const int thirds = calc::readInt(ui->spinBox_2);
+    const int earnedRuns = calc::readInt(ui->spinBox_3);
     ui->lineEdit->setText(
-        calc::decimalResult(calc::earnedRunAverage(wholeInnings, thirds, earnedRuns), 2));
+        calc::roundedRatio(calc::earnedRunAverage(wholeInnings, thirds, earnedRuns), 2));
 }
 
 void PERA::on_pushButton_clicked()

@@ -2,10 +2,9 @@
 
 namespace calc {
 
-double earnedRunAverage(double wholeInnings, double thirds, double earnedRuns)
+Ratio earnedRunAverage(int wholeInnings, int thirds, int earnedRuns)
 {
-    const double innings = wholeInnings + thirds / 3;
-    return innings == 0 ? 0.0 : earnedRuns / innings * 9;
+    return { 27 * earnedRuns, 3 * wholeInnings + thirds };
 }
 
 int qualifyingInnings(int games)

@@ -2,10 +2,9 @@
 
 namespace calc {
 
-double winningPercentage(double wins, double losses)
+Ratio winningPercentage(int wins, int losses)
 {
-    const double decided = wins + losses;
-    return decided == 0 ? 0.0 : wins / decided;
+    return { wins, wins + losses };
 }
 
 int savings(int wins, int losses)

@@ -1,10 +1,12 @@
 #pragma once
 
+#include "calculators/common/ratio.h"
+
 // The team formulas, free of widgets so that they can be checked on their own.
 namespace calc {
 
-// Wins over wins plus losses; 0 when no game has been decided.
-double winningPercentage(double wins, double losses);
+// Wins over wins plus losses, exactly; 0 over 0 when no game has been decided.
+Ratio winningPercentage(int wins, int losses);
 
 // Wins minus losses ("貯金"); negative when a club has lost more than it has won.
 int savings(int wins, int losses);

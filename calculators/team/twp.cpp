@@ -23,9 +23,9 @@ void TWP::changeEvent(QEvent *e)
 
 void TWP::on_pushButton_2_clicked()
 {
-    const double wins = calc::readDouble(ui->spinBox);
-    const double losses = calc::readDouble(ui->spinBox_2);
-    ui->lineEdit->setText(calc::decimalResult(calc::winningPercentage(wins, losses), 3));
+    const int wins = calc::readInt(ui->spinBox);
+    const int losses = calc::readInt(ui->spinBox_2);
+    ui->lineEdit->setText(calc::roundedRatio(calc::winningPercentage(wins, losses), 3));
 }
 
 void TWP::on_pushButton_clicked()

@@ -90,8 +90,8 @@ const QHash<QString, Oracle> &oracles()
     static const QHash<QString, Oracle> table = [] {
         QHash<QString, Oracle> t;
         t.insert(QStringLiteral("TWP"), oracle(R"(^[01]\.\d{3}$)", [](const Inputs &in) {
-            return calc::decimalResult(
-                calc::winningPercentage(in.real("spinBox"), in.real("spinBox_2")), 3);
+            return calc::roundedRatio(
+                calc::winningPercentage(in.whole("spinBox"), in.whole("spinBox_2")), 3);
         }));
         t.insert(QStringLiteral("TSAV"), oracle(R"(^-?\d+$)", [](const Inputs &in) {
             return calc::wholeResult(calc::savings(in.whole("spinBox"), in.whole("spinBox_2")));
@@ -134,8 +134,8 @@ const QHash<QString, Oracle> &oracles()
                     in.whole("spinBox_4"), in.whole("spinBox_5"), in.whole("spinBox_6")));
         }));
         t.insert(QStringLiteral("BAVG"), oracle(R"(^\d+\.\d{3}$)", [](const Inputs &in) {
-            return calc::decimalResult(
-                calc::battingAverage(in.real("spinBox"), in.real("spinBox_2")), 3);
+            return calc::roundedRatio(
+                calc::battingAverage(in.whole("spinBox"), in.whole("spinBox_2")), 3);
         }));
         t.insert(QStringLiteral("BTB"), oracle(R"(^\d+$)", [](const Inputs &in) {
             return calc::wholeResult(calc::totalBases(in.whole("spinBox"), in.whole("spinBox_2"),
@@ -145,10 +145,10 @@ const QHash<QString, Oracle> &oracles()
             return calc::wholeResult(calc::qualifyingPlateAppearances(in.whole("spinBox")));
         }));
         t.insert(QStringLiteral("PERA"),
-            oracle(R"(^\d+\.\d{2}$)",
+            oracle(R"(^(\d+\.\d{2}|∞)$)",
                 [](const Inputs &in) {
-                    return calc::decimalResult(calc::earnedRunAverage(in.real("spinBox"),
-                                                   in.real("spinBox_2"), in.real("spinBox_3")),
+                    return calc::roundedRatio(calc::earnedRunAverage(in.whole("spinBox"),
+                                                  in.whole("spinBox_2"), in.whole("spinBox_3")),
                         2);
                 },
                 { { QStringLiteral("spinBox_2"), 2 } }));

@@ -34,22 +34,27 @@ private slots:
 
 void tst_TWP::formula_data()
 {
-    QTest::addColumn<double>("wins");
-    QTest::addColumn<double>("losses");
-    QTest::addColumn<double>("expected");
+    QTest::addColumn<int>("wins");
+    QTest::addColumn<int>("losses");
+    QTest::addColumn<int>("numerator"); // the exact percentage, unreduced
+    QTest::addColumn<int>("denominator");
 
-    QTest::newRow("no games decided") << 0.0 << 0.0 << 0.0;
-    QTest::newRow("6-4") << 6.0 << 4.0 << 0.6;
-    QTest::newRow("unbeaten") << 999.0 << 0.0 << 1.0;
-    QTest::newRow("winless") << 0.0 << 5.0 << 0.0;
+    QTest::newRow("no games decided") << 0 << 0 << 0 << 0;
+    QTest::newRow("6-4") << 6 << 4 << 6 << 10;
+    QTest::newRow("unbeaten") << 999 << 0 << 999 << 999;
+    QTest::newRow("winless") << 0 << 5 << 0 << 5;
+    QTest::newRow("23-57") << 23 << 57 << 23 << 80;
 }
 
 void tst_TWP::formula()
 {
-    QFETCH(double, wins);
-    QFETCH(double, losses);
-    QFETCH(double, expected);
-    QCOMPARE(calc::winningPercentage(wins, losses), expected);
+    QFETCH(int, wins);
+    QFETCH(int, losses);
+    QFETCH(int, numerator);
+    QFETCH(int, denominator);
+    const calc::Ratio percentage = calc::winningPercentage(wins, losses);
+    QCOMPARE(percentage.numerator, numerator);
+    QCOMPARE(percentage.denominator, denominator);
 }
 
 void tst_TWP::computes_data()
@@ -66,6 +71,8 @@ void tst_TWP::computes_data()
     QTest::newRow("0-5") << 0 << 5 << "0.000";
     QTest::newRow("999-998") << 999 << 998 << "0.500";
     QTest::newRow("1-998") << 1 << 998 << "0.001";
+    QTest::newRow("23-57, .2875 rounds up") << 23 << 57 << "0.288";
+    QTest::newRow("1-15, .0625 rounds up") << 1 << 15 << "0.063";
 }
 
 void tst_TWP::computes()
