@@ -51,4 +51,9 @@ done
 # the first key event (it asks the missing keyboard for its text input); a desktop always has one.
 # No input-method module keeps that context out.
 export XDG_RUNTIME_DIR="$runtime" WAYLAND_DISPLAY="$socket" QT_QPA_PLATFORM=wayland QT_IM_MODULE=none
+# Under AddressSanitizer, the full stack of allocations made inside libwayland-client (which
+# keeps no frame pointers), so that the suppressions can name Qt's function, not the library.
+if [ -n "${ASAN_OPTIONS:-}" ]; then
+    export ASAN_OPTIONS="$ASAN_OPTIONS:fast_unwind_on_malloc=0"
+fi
 "$@"
