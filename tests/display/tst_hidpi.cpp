@@ -87,6 +87,7 @@ private slots:
     void cleanup() { QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty()); }
 
     void logoIsDrawnForTheScreen();
+    void windowIconHasLargerSizes();
     void mainWindowInFull();
     void dialogInFull_data();
     void dialogInFull();
@@ -124,6 +125,26 @@ void tst_HiDpi::logoIsDrawnForTheScreen()
     const QImage shown = logo->grab().toImage().convertToFormat(expected.format());
     QCOMPARE(shown.size(), expected.size());
     QVERIFY2(shown == expected, qPrintable(firstDifference(shown, expected)));
+}
+
+// The window icon is drawn at 32 px and at the sizes a high-density title bar or task switcher
+// asks for; on a 2x screen the 32 px icon is the 64 px drawing, not an enlargement.
+void tst_HiDpi::windowIconHasLargerSizes()
+{
+    MainWindow window;
+    const std::unique_ptr<QDialog> dialog = makeDialog(QStringLiteral("TWP"));
+    for (const QIcon &icon : {window.windowIcon(), dialog->windowIcon()}) {
+        const QList<QSize> sizes = icon.availableSizes();
+        for (const int size : {32, 48, 64, 128, 256})
+            QVERIFY2(sizes.contains(QSize(size, size)), qPrintable(QString::number(size)));
+        if (window.devicePixelRatio() == 2) {
+            QImage shown = icon.pixmap(QSize(32, 32), 2).toImage();
+            QCOMPARE(shown.size(), QSize(64, 64));
+            shown.setDevicePixelRatio(1);
+            QCOMPARE(shown.convertToFormat(QImage::Format_ARGB32),
+                     icon.pixmap(QSize(64, 64), 1).toImage().convertToFormat(QImage::Format_ARGB32));
+        }
+    }
 }
 
 void tst_HiDpi::mainWindowInFull()
