@@ -40,9 +40,11 @@ constexpr qreal seamRadius = 0.95; // in radii
 
 // Icon sizes of the desktop's icon theme; 32 is the window icon itself.
 const int themeSizes[] = { 16, 22, 24, 32, 48, 64, 128, 256 };
-// Sizes in the window icon file: the 32 x 32 window icon first, then what a high-density title
-// bar or task switcher asks for.
-const int windowIconSizes[] = { 32, 48, 64, 128, 256 };
+// Sizes in the window icon file: the 32 x 32 window icon first, then what a title bar or task
+// switcher asks for on a high-density screen, up to 64 at 2x. Every window and dialog reads them
+// all when it is built: a 256 px entry, a PNG as usual at that size, cost about a millisecond
+// more each, for a size that desktops take from the launcher's icon theme instead.
+const int windowIconSizes[] = { 32, 48, 64, 128 };
 
 // A ball of the given diameter with its two red seams, drawn into `rect`.
 void drawBall(QPainter &p, const QRectF &rect)
@@ -83,8 +85,8 @@ QImage icon(int size = 32)
     return img;
 }
 
-// One image as Qt writes it into a single-image .ico: the bitmap (or, at 256 px, PNG) data of
-// its one directory entry, and the entry's 16 bytes with the offset still to be set.
+// One image as Qt writes it into a single-image .ico: the bitmap data of its one directory
+// entry, and the entry's 16 bytes with the offset still to be set.
 struct IcoEntry
 {
     QByteArray directory;
@@ -94,18 +96,6 @@ struct IcoEntry
 bool icoEntry(const QImage &image, IcoEntry &entry)
 {
     QByteArray file;
-    if (image.width() == 256) {
-        // Icons this large are stored as PNG, as the format allows; a bitmap would be 260 KiB.
-        QBuffer png(&file);
-        if (!png.open(QIODevice::WriteOnly) || !image.save(&png, "PNG"))
-            return false;
-        entry.data = file;
-        entry.directory = QByteArray(16, '\0');
-        entry.directory[4] = 1; // planes
-        entry.directory[6] = 32; // bits per pixel
-        qToLittleEndian<quint32>(quint32(file.size()), entry.directory.data() + 8);
-        return true;
-    }
     QBuffer ico(&file);
     if (!ico.open(QIODevice::WriteOnly) || !image.save(&ico, "ICO") || file.size() < 22)
         return false;
