@@ -7,9 +7,9 @@
 #include <QGuiApplication>
 #include <QTest>
 
-#define SKIP_WITHOUT_WINDOW_ACTIVATION()                                                          \
-    do {                                                                                          \
-        if (QGuiApplication::platformName() == QLatin1String("wayland"))                         \
-            QSKIP("on Wayland the compositor, not the program, activates windows and gives "      \
-                  "the focus; the headless one has no keyboard");                                 \
+#define SKIP_WITHOUT_WINDOW_ACTIVATION()                                                           \
+    do {                                                                                           \
+        if (QGuiApplication::platformName() == QLatin1String("wayland"))                           \
+            QSKIP("on Wayland the compositor, not the program, activates windows and gives "       \
+                  "the focus; the headless one has no keyboard");                                  \
     } while (false)

@@ -31,13 +31,13 @@ using testing::child;
 
 namespace {
 
-const char *const dialogNames[] = {"TWP",  "TSAV", "TGB", "TMN",  "TOVP", "TRD", "BTAB",
-                                   "BAVG", "BTB",  "BRB", "PERA", "PRIP", "PRP"};
+const char *const dialogNames[] = { "TWP", "TSAV", "TGB", "TMN", "TOVP", "TRD", "BTAB", "BAVG",
+    "BTB", "BRB", "PERA", "PRIP", "PRP" };
 
 std::unique_ptr<QDialog> makeDialog(const QString &name)
 {
     return testing::makeNamed<TWP, TSAV, TGB, TMN, TOVP, TRD, BTAB, BAVG, BTB, BRB, PERA, PRIP,
-                              PRP>(name);
+        PRP>(name);
 }
 
 // The pixels of `image` drawn over the label's background, as the label paints them.
@@ -72,7 +72,7 @@ void checkInside(QWidget *window)
     for (QWidget *w : window->findChildren<QWidget *>()) {
         if (w->isVisible())
             QVERIFY2(window->rect().contains(QRect(w->mapTo(window, QPoint()), w->size())),
-                     qPrintable(w->objectName()));
+                qPrintable(w->objectName()));
     }
 }
 
@@ -133,16 +133,16 @@ void tst_HiDpi::windowIconHasLargerSizes()
 {
     MainWindow window;
     const std::unique_ptr<QDialog> dialog = makeDialog(QStringLiteral("TWP"));
-    for (const QIcon &icon : {window.windowIcon(), dialog->windowIcon()}) {
+    for (const QIcon &icon : { window.windowIcon(), dialog->windowIcon() }) {
         const QList<QSize> sizes = icon.availableSizes();
-        for (const int size : {32, 48, 64, 128})
+        for (const int size : { 32, 48, 64, 128 })
             QVERIFY2(sizes.contains(QSize(size, size)), qPrintable(QString::number(size)));
         if (window.devicePixelRatio() == 2) {
             QImage shown = icon.pixmap(QSize(32, 32), 2).toImage();
             QCOMPARE(shown.size(), QSize(64, 64));
             shown.setDevicePixelRatio(1);
             QCOMPARE(shown.convertToFormat(QImage::Format_ARGB32),
-                     icon.pixmap(QSize(64, 64), 1).toImage().convertToFormat(QImage::Format_ARGB32));
+                icon.pixmap(QSize(64, 64), 1).toImage().convertToFormat(QImage::Format_ARGB32));
         }
     }
 }
@@ -199,14 +199,15 @@ void tst_HiDpi::dialogInFull()
         for (int c = 0; c < choices; ++c) {
             if (choice)
                 choice->setCurrentIndex(c);
-            for (const auto &[first, rest] : {std::pair{1, 1}, {-1, -1}, {1, -1}, {-1, 1}}) {
+            for (const auto &[first, rest] :
+                { std::pair { 1, 1 }, { -1, -1 }, { 1, -1 }, { -1, 1 } }) {
                 fill(first, rest);
                 QTest::mouseClick(compute, Qt::LeftButton);
                 QVERIFY2(!result->text().isEmpty(), qPrintable(compute->objectName()));
                 RUN_CHECK(testing::checkNothingCutOff(d.get()));
                 QVERIFY2(testing::showsInFull(result),
-                         qPrintable(QStringLiteral("%1 cut off: %2")
-                                        .arg(result->objectName(), result->text())));
+                    qPrintable(QStringLiteral("%1 cut off: %2")
+                                   .arg(result->objectName(), result->text())));
             }
         }
     }
