@@ -16,6 +16,8 @@
 #include "calculators/team/twp.h"
 
 #include <QDesktopServices>
+#include <QLabel>
+#include <QPixmap>
 #include <QUrl>
 
 namespace {
@@ -30,12 +32,30 @@ void runCalculator()
     dialog.exec();
 }
 
+// The form shows the 1x logo, which a high-density screen would enlarge and blur: there the
+// logo drawn at 2x takes its place at the same size. (QPixmap, unlike QIcon, does not look for
+// an "@2x" file itself.) Between the two, at 150 % say, the 2x drawing is reduced smoothly to
+// the screen's pixels rather than by the painter.
+void showLogoAt(QLabel *label, qreal devicePixelRatio)
+{
+    if (devicePixelRatio <= 1)
+        return;
+    const QSizeF size = label->pixmap().deviceIndependentSize();
+    QPixmap logo(QStringLiteral(":/image/SK_logo@2x.png"));
+    const QSize pixels = (size * devicePixelRatio).toSize();
+    if (logo.size() != pixels)
+        logo = logo.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    logo.setDevicePixelRatio(devicePixelRatio);
+    label->setPixmap(logo);
+}
+
 } // namespace
 
 MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent), ui(std::make_unique<Ui::MainWindow>())
 {
     ui->setupUi(this);
+    showLogoAt(ui->label, devicePixelRatio());
 }
 
 MainWindow::~MainWindow() = default;

@@ -1,4 +1,5 @@
 #include "app/qttranslator.h"
+#include "display/activation.h"
 #include "mainwindow/mainwindow.h"
 #include "support/dialogs.h"
 #include "support/translators.h"
@@ -97,6 +98,7 @@ void tst_MainWindow::texts()
 
 void tst_MainWindow::tabOrder()
 {
+    SKIP_WITHOUT_WINDOW_ACTIVATION();
     MainWindow window;
     window.show();
     const QStringList order = {"pushButton_14", "pushButton",    "pushButton_2",  "pushButton_3",
@@ -175,6 +177,7 @@ void tst_MainWindow::typingAtOnceReplacesTheZero_data()
 void tst_MainWindow::typingAtOnceReplacesTheZero()
 {
     QFETCH(QString, button);
+    SKIP_WITHOUT_WINDOW_ACTIVATION();
 
     MainWindow window;
     window.show();

@@ -1,14 +1,18 @@
 #!/bin/sh
 # Installs what building, running, testing and packaging Sekivo needs on Debian 12 (run as root).
-# desktop-file-utils and appstream validate the installed launcher and AppStream data;
-# dpkg-dev and file let CPack compute the Debian package's library dependencies.
+# fonts-dejavu-extra and fonts-noto-cjk draw the logo in the build (the program itself keeps to
+# IPAGothic); qt6-wayland lets Qt draw natively on a Wayland desktop, and weston runs the tests
+# again on it, headless; desktop-file-utils and appstream validate the installed launcher and
+# AppStream data; dpkg-dev and file let CPack compute the Debian package's library dependencies;
+# lintian checks the package.
 # Cheap when everything is already there: apt is only asked when a package is missing.
 set -eu
 
 packages="build-essential cmake ninja-build
-qt6-base-dev qt6-base-dev-tools qt6-translations-l10n
-fonts-ipafont-gothic
-desktop-file-utils appstream dpkg-dev file"
+qt6-base-dev qt6-base-dev-tools qt6-translations-l10n qt6-wayland
+fonts-ipafont-gothic fonts-dejavu-extra fonts-noto-cjk
+weston
+desktop-file-utils appstream dpkg-dev file lintian"
 
 missing=""
 for p in $packages; do

@@ -1,11 +1,19 @@
-// Draws the program's artwork: a baseball as the 32 x 32 window icon, the 440 x 100 logo and,
-// from the same ball, the launcher icons of the desktop's icon theme (PNG sizes and an SVG).
-// Usage: drawimages <image directory> [<icon theme directory>]   (QT_QPA_PLATFORM=offscreen works)
-// The theme directory receives <size>x<size>/apps/sekivo.png and scalable/apps/sekivo.svg.
+// Draws the program's artwork from one drawing each, at every size it is shown at:
+//   drawimages logo <directory> <version>
+//       the 440 x 100 logo showing "Ver <version>", as SK_logo.png and, drawn at twice the
+//       resolution for high-density screens, SK_logo@2x.png (880 x 200); the build runs this
+//   drawimages icons <image directory> <icon theme directory>
+//       a baseball as the window icon SK_ICO.ico (32 x 32, with larger sizes for high-density
+//       screens and task switchers) and, from the same ball, the launcher icons of the desktop's
+//       icon theme: <size>x<size>/apps/sekivo.png and scalable/apps/sekivo.svg
+// QT_QPA_PLATFORM=offscreen works. The logo's fonts must be installed (tools/deps.sh): a
+// substitute would change the look, so a missing one is an error.
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFont>
+#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QImage>
 #include <QLinearGradient>
@@ -13,7 +21,10 @@
 #include <QPainterPath>
 #include <QRadialGradient>
 
+#include <QtEndian>
+
 #include <cstdio>
+#include <utility>
 
 namespace {
 
@@ -29,6 +40,11 @@ constexpr qreal seamRadius = 0.95; // in radii
 
 // Icon sizes of the desktop's icon theme; 32 is the window icon itself.
 const int themeSizes[] = { 16, 22, 24, 32, 48, 64, 128, 256 };
+// Sizes in the window icon file: the 32 x 32 window icon first, then what a title bar or task
+// switcher asks for on a high-density screen, up to 64 at 2x. Every window and dialog reads them
+// all when it is built: a 256 px entry, a PNG as usual at that size, cost about a millisecond
+// more each, for a size that desktops take from the launcher's icon theme instead.
+const int windowIconSizes[] = { 32, 48, 64, 128 };
 
 // A ball of the given diameter with its two red seams, drawn into `rect`.
 void drawBall(QPainter &p, const QRectF &rect)
@@ -67,6 +83,55 @@ QImage icon(int size = 32)
     const qreal margin = size / 32.0;
     drawBall(p, QRectF(margin, margin, size - 2 * margin, size - 2 * margin));
     return img;
+}
+
+// One image as Qt writes it into a single-image .ico: the bitmap data of its one directory
+// entry, and the entry's 16 bytes with the offset still to be set.
+struct IcoEntry
+{
+    QByteArray directory;
+    QByteArray data;
+};
+
+bool icoEntry(const QImage &image, IcoEntry &entry)
+{
+    QByteArray file;
+    QBuffer ico(&file);
+    if (!ico.open(QIODevice::WriteOnly) || !image.save(&ico, "ICO") || file.size() < 22)
+        return false;
+    const quint32 size = qFromLittleEndian<quint32>(file.constData() + 6 + 8);
+    const quint32 offset = qFromLittleEndian<quint32>(file.constData() + 6 + 12);
+    if (offset + size > quint32(file.size()))
+        return false;
+    entry.directory = file.mid(6, 16);
+    entry.data = file.mid(offset, size);
+    return true;
+}
+
+// The window icon file: every size of windowIconSizes, the 32 x 32 one exactly as a
+// single-image file holds it.
+bool writeWindowIcon(const QString &path)
+{
+    QList<IcoEntry> entries;
+    for (const int size : windowIconSizes) {
+        IcoEntry entry;
+        if (!icoEntry(icon(size), entry))
+            return false;
+        entries.append(entry);
+    }
+    QByteArray file(6, '\0');
+    qToLittleEndian<quint16>(1, file.data() + 2); // type: icon
+    qToLittleEndian<quint16>(quint16(entries.size()), file.data() + 4);
+    quint32 offset = quint32(6 + 16 * entries.size());
+    for (IcoEntry &entry : entries) {
+        qToLittleEndian<quint32>(offset, entry.directory.data() + 12);
+        file += entry.directory;
+        offset += quint32(entry.data.size());
+    }
+    for (const IcoEntry &entry : std::as_const(entries))
+        file += entry.data;
+    QFile out(path);
+    return out.open(QIODevice::WriteOnly) && out.write(file) == file.size();
 }
 
 // The same ball as an SVG document on a 128-unit canvas; line widths keep their proportions
@@ -119,11 +184,40 @@ bool writeThemeIcons(const QDir &theme)
     return svg.open(QIODevice::WriteOnly) && svg.write(iconSvg()) >= 0;
 }
 
-QImage logo()
+// The logo's fonts, by family and style. Both must be present as such: fontconfig would
+// quietly put another font in place of a missing one.
+const struct
 {
-    QImage img(440, 100, QImage::Format_ARGB32);
+    const char *family;
+    const char *style;
+    const char *package;
+} logoFonts[] = {
+    { "DejaVu Sans", "Bold Oblique", "fonts-dejavu-extra" },
+    { "Noto Sans CJK JP", "Regular", "fonts-noto-cjk" },
+};
+
+bool haveLogoFonts()
+{
+    bool all = true;
+    for (const auto &font : logoFonts) {
+        const QString family = QString::fromLatin1(font.family);
+        if (!QFontDatabase::styles(family).contains(QLatin1String(font.style))) {
+            std::fprintf(stderr, "drawimages: the logo needs the font %s %s (Debian package %s)\n",
+                font.family, font.style, font.package);
+            all = false;
+        }
+    }
+    return all;
+}
+
+// The logo at `scale` times 440 x 100: one drawing in logical units, so the 2x logo is the
+// same picture drawn with twice the pixels, not an enlargement.
+QImage logo(int scale, const QString &version)
+{
+    QImage img(440 * scale, 100 * scale, QImage::Format_ARGB32);
     img.fill(Qt::transparent);
     QPainter p(&img);
+    p.scale(scale, scale);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
 
@@ -161,28 +255,46 @@ QImage logo()
     p.setFont(sub);
     p.setPen(QColor(236, 244, 226));
     p.drawText(QRectF(118, 64, 310, 26), Qt::AlignLeft | Qt::AlignVCenter,
-        QStringLiteral("プロ野球 記録計算機  Ver 4.00"));
+        QStringLiteral("プロ野球 記録計算機  Ver %1").arg(version));
     return img;
 }
 
 } // namespace
 
+int usage()
+{
+    std::fprintf(stderr,
+        "usage: drawimages logo <directory> <version>\n"
+        "       drawimages icons <image directory> <icon theme directory>\n");
+    return 2;
+}
+
 int main(int argc, char *argv[])
 {
     QGuiApplication app(argc, argv);
-    if (argc != 2 && argc != 3) {
-        std::fprintf(stderr, "usage: drawimages <image directory> [<icon theme directory>]\n");
-        return 2;
-    }
-    const QDir out(QString::fromLocal8Bit(argv[1]));
-    if (!icon().save(out.filePath(QStringLiteral("SK_ICO.ico")), "ICO")
-        || !logo().save(out.filePath(QStringLiteral("SK_logo.png")), "PNG")) {
-        std::fprintf(stderr, "drawimages: could not write into %s\n", argv[1]);
-        return 1;
-    }
-    if (argc == 3 && !writeThemeIcons(QDir(QString::fromLocal8Bit(argv[2])))) {
-        std::fprintf(stderr, "drawimages: could not write the icon theme into %s\n", argv[2]);
-        return 1;
+    const QStringList args = app.arguments().mid(1);
+    if (args.size() != 3)
+        return usage();
+    const QDir out(args.at(1));
+    if (args.at(0) == QLatin1String("logo")) {
+        if (!haveLogoFonts())
+            return 1;
+        if (!logo(1, args.at(2)).save(out.filePath(QStringLiteral("SK_logo.png")), "PNG")
+            || !logo(2, args.at(2)).save(out.filePath(QStringLiteral("SK_logo@2x.png")), "PNG")) {
+            std::fprintf(stderr, "drawimages: could not write the logo into %s\n", argv[2]);
+            return 1;
+        }
+    } else if (args.at(0) == QLatin1String("icons")) {
+        if (!writeWindowIcon(out.filePath(QStringLiteral("SK_ICO.ico")))) {
+            std::fprintf(stderr, "drawimages: could not write the window icon into %s\n", argv[2]);
+            return 1;
+        }
+        if (!writeThemeIcons(QDir(args.at(2)))) {
+            std::fprintf(stderr, "drawimages: could not write the icon theme into %s\n", argv[3]);
+            return 1;
+        }
+    } else {
+        return usage();
     }
     return 0;
 }

@@ -1,6 +1,7 @@
 # cmake -DBUILD_DIR=<build> -DOUT=<dir> -DAPP_ID=<id> -DVERSION=<x.y.z> -DFONT_PACKAGE=<name>
-#       -P debian_package.cmake
-# Builds the Debian package with CPack and checks its control fields and the files it carries.
+#       -DLINTIAN=<lintian> -P debian_package.cmake
+# Builds the Debian package with CPack, checks its control fields and the files it carries, and
+# has lintian check it: any error or warning fails.
 file(REMOVE_RECURSE "${OUT}")
 get_filename_component(cmake_bin "${CMAKE_COMMAND}" DIRECTORY)
 find_program(CPACK cpack HINTS "${cmake_bin}" REQUIRED)
@@ -29,7 +30,7 @@ control(Version "^${VERSION}$")
 control(Depends "(^|, )${FONT_PACKAGE}(,|$)")
 control(Depends "(^|, )libqt6widgets6 \\(>= ")
 control(Depends "(^|, )libc6 \\(>= ")
-control(Recommends "^qt6-translations-l10n$")
+control(Recommends "^qt6-translations-l10n, qt6-wayland$")
 
 execute_process(COMMAND dpkg-deb --contents "${debs}" OUTPUT_VARIABLE contents)
 foreach(path
@@ -38,9 +39,21 @@ foreach(path
         ./usr/share/metainfo/${APP_ID}.metainfo.xml
         ./usr/share/icons/hicolor/48x48/apps/${APP_ID}.png
         ./usr/share/icons/hicolor/scalable/apps/${APP_ID}.svg
-        ./usr/share/doc/sekivo/copyright)
+        ./usr/share/doc/sekivo/copyright
+        ./usr/share/doc/sekivo/changelog.gz
+        ./usr/share/man/man1/sekivo.1.gz)
     string(REPLACE "." "\\." path_regex "${path}")
     if(NOT contents MATCHES " ${path_regex}\n")
         message(SEND_ERROR "the package lacks ${path}")
     endif()
 endforeach()
+
+if(NOT LINTIAN)
+    message(FATAL_ERROR "lintian not found; tools/deps.sh installs it")
+endif()
+execute_process(COMMAND "${LINTIAN}" "${debs}" RESULT_VARIABLE result OUTPUT_VARIABLE out
+    ERROR_VARIABLE err)
+message("lintian ${debs}\n${out}${err}")
+if(out MATCHES "(^|\n)[EW]: " OR NOT result EQUAL 0)
+    message(SEND_ERROR "lintian reports errors or warnings (exit code ${result})")
+endif()

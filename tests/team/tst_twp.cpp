@@ -1,5 +1,6 @@
 #include "calculators/team/teamstats.h"
 #include "calculators/team/twp.h"
+#include "display/activation.h"
 #include "support/calculatorchecks.h"
 
 #include <QTest>
@@ -88,6 +89,7 @@ void tst_TWP::computes()
 
 void tst_TWP::form()
 {
+    SKIP_WITHOUT_WINDOW_ACTIVATION(); // the form's last check is its tab order
     TWP dialog;
     dialog.show();
     testing::checkForm(&dialog, "TWP", "チーム＞勝率", QSize(300, 214), "■勝率", {"勝数", "敗数"},
@@ -97,6 +99,7 @@ void tst_TWP::form()
 
 void tst_TWP::enterComputes()
 {
+    SKIP_WITHOUT_WINDOW_ACTIVATION();
     testing::checkEnterComputes([] { return std::make_unique<TWP>(); }, {6, 4}, "0.600");
 }
 
