@@ -8,7 +8,8 @@ set -eu
 packages="build-essential cmake ninja-build
 qt6-base-dev qt6-base-dev-tools qt6-translations-l10n
 fonts-ipafont-gothic
-desktop-file-utils appstream dpkg-dev file"
+desktop-file-utils appstream dpkg-dev file
+xvfb dbus at-spi2-core python3-pyatspi"
 
 missing=""
 for p in $packages; do
