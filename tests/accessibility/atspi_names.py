@@ -33,6 +33,7 @@ LOGO = 'Sekivo プロ野球記録計算機 Ver 4.00'
 
 failures = []
 started = []  # processes to stop at the end, newest last
+followed = []  # combo item / count name, after choosing an item
 
 
 class Timeout(Exception):
@@ -174,6 +175,36 @@ def announced_name(node):
     return node.name
 
 
+def shown_label(node):
+    for relation in node.getRelationSet():
+        if relation.getRelationType() == pyatspi.RELATION_LABELLED_BY:
+            for i in range(relation.getNTargets()):
+                target = relation.getTarget(i)
+                if target.getRoleName() == 'label' and showing(target):
+                    return target.name
+    return None
+
+
+def check_names_follow_the_item(title, window):
+    """Chooses the next item of the showing combo box with the keyboard, as a user does; each
+    count must then still be named by what its caption beside it shows."""
+    combo = next((n for n in fields(window) if n.getRoleName() == 'combo box'), None)
+    if combo is None:
+        return
+    before = combo.name
+    combo.queryComponent().grabFocus()
+    wait_for('the focus on the combo box', lambda: combo.getState().contains(pyatspi.STATE_FOCUSED))
+    pyatspi.Registry.generateKeyboardEvent(0xff54, None, pyatspi.KEY_SYM)  # XK_Down
+    wait_for('the next item', lambda: combo.name != before)
+    for node in fields(window):
+        label = shown_label(node) if node.getRoleName() == 'spin button' else None
+        if label and not node.name.endswith(label):
+            fail('%s: after choosing %s the count is named %s beside %s'
+                 % (title, combo.name, node.name, label))
+        elif label:
+            followed.append('%s / %s' % (combo.name, node.name))
+
+
 def fields(window):
     """The inputs and results a user can reach: showing spin buttons, combo boxes and entries."""
     return [n for n in walk(window)
@@ -237,6 +268,7 @@ def check_dialog(app, title, group_titles, seen_names):
             elif name in names:
                 fail('%s: two fields are both named %s' % (title, name))
             names.append(name)
+        check_names_follow_the_item(title, window)
     expected = EXPECTED.get(title)
     if expected is not None and sorted(names) != sorted(expected):
         fail('%s: names %s, expected %s' % (title, names, expected))
@@ -290,6 +322,9 @@ def main():
         check_dialog(app, title.name, [g.name for g in groups], seen)
     for title, names in seen.items():
         print('%s: %s' % (title, ' / '.join(names)))
+    print('after choosing the next item: ' + '; '.join(followed))
+    if not any(name.endswith('得点させた走者数') for name in followed):
+        fail('no count was renamed with its caption 得点させた走者数')
 
     press(find(main_window, 'push button', '終了'))
     try:
