@@ -12,6 +12,7 @@ Usage: atspi_names.py <program>
 
 import ctypes
 import os
+import random
 import signal
 import subprocess
 import sys
@@ -67,14 +68,21 @@ def read_line(fd):
 
 
 def start_x_server():
-    r, w = os.pipe()
-    start(['Xvfb', '-displayfd', str(w), '-screen', '0', '1024x768x24', '-nolisten', 'tcp'],
-          pass_fds=(w,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    os.close(w)
-    display = read_line(r)
-    if not display:
-        raise RuntimeError('Xvfb did not start')
-    return ':' + display
+    """Starts Xvfb on a free display and returns its name. Numbers far above the usual :0, :1
+    keep clear of X servers that other programs start on a fixed display at the same moment."""
+    for _ in range(20):
+        number = random.randint(100, 899)
+        if os.path.exists('/tmp/.X%d-lock' % number):
+            continue
+        r, w = os.pipe()
+        server = start(['Xvfb', ':%d' % number, '-displayfd', str(w), '-screen', '0', '1024x768x24',
+                        '-nolisten', 'tcp'],
+                       pass_fds=(w,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        os.close(w)
+        display = read_line(r)
+        if display and server.poll() is None:
+            return ':' + display
+    raise RuntimeError('Xvfb did not start')
 
 
 def start_session_bus():
@@ -299,7 +307,12 @@ def main():
     env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON='1', QT_QPA_PLATFORM='xcb',
                LANG='C.UTF-8', LC_ALL='C.UTF-8')
     sekivo = start([program], env=env)
-    app = wait_for('the program on the accessibility bus', application)
+    def running_application():
+        if sekivo.poll() is not None:
+            raise RuntimeError('the program ended with %d before it showed on the bus'
+                               % sekivo.returncode)
+        return application()
+    app = wait_for('the program on the accessibility bus', running_application)
     main_window = wait_for('the main window', lambda: window_titled(app, lambda t: t == 'Sekivo Ver 4.00'))
 
     logo = find(main_window, 'image')
