@@ -12,7 +12,8 @@ packages="build-essential cmake ninja-build
 qt6-base-dev qt6-base-dev-tools qt6-translations-l10n qt6-wayland
 fonts-ipafont-gothic fonts-dejavu-extra fonts-noto-cjk
 weston
-desktop-file-utils appstream dpkg-dev file lintian"
+desktop-file-utils appstream dpkg-dev file lintian
+xvfb dbus at-spi2-core python3-pyatspi"
 
 missing=""
 for p in $packages; do

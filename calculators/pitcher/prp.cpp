@@ -102,16 +102,19 @@ void PRP::on_toolBox_currentChanged(int index)
 
 void PRP::relabelRunnerCount(int index)
 {
-    // Fixed texts rather than translations: the caption follows the chosen item alone,
-    // before and after a language change.
+    // Fixed captions rather than translations: the caption follows the chosen item alone,
+    // before and after a language change. The count's accessible name says the same as the
+    // caption beside it, led by its page as the form names it, and is a form text like that one.
     switch (index) {
     case 0:
     case 2:
         ui->label_2->setText(QStringLiteral("走者数"));
+        ui->spinBox_2->setAccessibleName(tr("登板時に既に走者がいる場合の走者数"));
         break;
     case 1:
     case 3:
         ui->label_2->setText(QStringLiteral("得点させた走者数"));
+        ui->spinBox_2->setAccessibleName(tr("登板時に既に走者がいる場合の得点させた走者数"));
         break;
     default:
         break;
