@@ -4,7 +4,8 @@
 # IPAGothic); qt6-wayland lets Qt draw natively on a Wayland desktop, and weston runs the tests
 # again on it, headless; desktop-file-utils and appstream validate the installed launcher and
 # AppStream data; dpkg-dev and file let CPack compute the Debian package's library dependencies;
-# lintian checks the package.
+# lintian checks the package; xvfb, dbus, at-spi2-core and python3-pyatspi let a test read the
+# program's accessibility tree over the AT-SPI bus, as a screen reader does.
 # Cheap when everything is already there: apt is only asked when a package is missing.
 set -eu
 
