@@ -5,7 +5,9 @@
 # again on it, headless; desktop-file-utils and appstream validate the installed launcher and
 # AppStream data; dpkg-dev and file let CPack compute the Debian package's library dependencies;
 # lintian checks the package; xvfb, dbus, at-spi2-core and python3-pyatspi let a test read the
-# program's accessibility tree over the AT-SPI bus, as a screen reader does.
+# program's accessibility tree over the AT-SPI bus, as a screen reader does; with xdotool, ibus,
+# ibus-anthy, dconf-gsettings-backend and libglib2.0-bin (gsettings) a test types through a real
+# Japanese input method.
 # Cheap when everything is already there: apt is only asked when a package is missing.
 set -eu
 
@@ -14,7 +16,8 @@ qt6-base-dev qt6-base-dev-tools qt6-translations-l10n qt6-wayland
 fonts-ipafont-gothic fonts-dejavu-extra fonts-noto-cjk
 weston
 desktop-file-utils appstream dpkg-dev file lintian
-xvfb dbus at-spi2-core python3-pyatspi"
+xvfb dbus at-spi2-core python3-pyatspi
+xdotool ibus ibus-anthy dconf-gsettings-backend libglib2.0-bin"
 
 missing=""
 for p in $packages; do

@@ -9,7 +9,7 @@ BAVG::BAVG(QWidget *parent)
     : QDialog(parent), ui(std::make_unique<Ui::BAVG>())
 {
     ui->setupUi(this);
-    calc::selectInputsOnEntry(this);
+    calc::setUpInputs(this);
 }
 
 BAVG::~BAVG() = default;

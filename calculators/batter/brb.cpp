@@ -9,7 +9,7 @@ BRB::BRB(QWidget *parent)
     : QDialog(parent), ui(std::make_unique<Ui::BRB>())
 {
     ui->setupUi(this);
-    calc::selectInputsOnEntry(this);
+    calc::setUpInputs(this);
 }
 
 BRB::~BRB() = default;

@@ -9,7 +9,7 @@ BTAB::BTAB(QWidget *parent)
     : QDialog(parent), ui(std::make_unique<Ui::BTAB>())
 {
     ui->setupUi(this);
-    calc::selectInputsOnEntry(this);
+    calc::setUpInputs(this);
 }
 
 BTAB::~BTAB() = default;

@@ -9,7 +9,7 @@ BTB::BTB(QWidget *parent)
     : QDialog(parent), ui(std::make_unique<Ui::BTB>())
 {
     ui->setupUi(this);
-    calc::selectInputsOnEntry(this);
+    calc::setUpInputs(this);
 }
 
 BTB::~BTB() = default;

@@ -1,10 +1,18 @@
 #include "calculators/common/inputs.h"
 
 #include <QAbstractSpinBox>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFocusEvent>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPointer>
 #include <QSpinBox>
 #include <QTimer>
+#include <QValidator>
+
+#include <algorithm>
 
 namespace calc {
 
@@ -59,13 +67,122 @@ private:
     bool m_opening = false;
 };
 
+bool isFullWidthDigit(QChar c)
+{
+    return c >= u'０' && c <= u'９';
+}
+
+// The ASCII digit a full-width one stands for; any other character as it is.
+QChar toAscii(QChar c)
+{
+    return isFullWidthDigit(c) ? QChar(char16_t(u'0' + (c.unicode() - u'０'))) : c;
+}
+
+QString toAscii(QString text)
+{
+    for (QChar &c : text)
+        c = toAscii(c);
+    return text;
+}
+
+bool hasFullWidthDigit(const QString &text)
+{
+    return std::any_of(text.cbegin(), text.cend(), isFullWidthDigit);
+}
+
+// Stands in front of a spin box's own validator on its line edit. The line edit asks the
+// validator about every change, whether it comes from a key, an input method, the clipboard
+// or the context menu, and takes the text as the validator leaves it; so full-width digits
+// are made ASCII here and the box's own rules (range, signs, spaces) then judge the text as if
+// it had been entered so. The replacement keeps the text's length and the cursor.
+class FullWidthDigits : public QValidator
+{
+public:
+    FullWidthDigits(const QValidator *own, QObject *parent) : QValidator(parent), m_own(own) { }
+
+    State validate(QString &input, int &pos) const override
+    {
+        input = toAscii(input);
+        return m_own ? m_own->validate(input, pos) : Acceptable;
+    }
+
+    void fixup(QString &input) const override
+    {
+        input = toAscii(input);
+        if (m_own)
+            m_own->fixup(input);
+    }
+
+private:
+    QPointer<const QValidator> m_own;
+};
+
+// A text the validator rewrites replaces the line edit's undo history, so Ctrl+Z would not
+// take back a digit typed full-width. Typed keys and input-method commits, the ways our users
+// enter numbers, are therefore made ASCII before the box sees them; the validator is left
+// with pasted text.
+class FullWidthTyping : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::KeyPress) {
+            auto *key = static_cast<QKeyEvent *>(event);
+            if (!hasFullWidthDigit(key->text()))
+                return false;
+            const QString text = toAscii(key->text());
+            const int code = text.size() == 1 && text.at(0).isDigit()
+                ? Qt::Key_0 + (text.at(0).unicode() - u'0')
+                : key->key();
+            QKeyEvent ascii(key->type(), code, key->modifiers(), key->nativeScanCode(),
+                key->nativeVirtualKey(), key->nativeModifiers(), text, key->isAutoRepeat(),
+                key->count(), key->device());
+            QCoreApplication::sendEvent(watched, &ascii);
+            event->setAccepted(ascii.isAccepted());
+            return true;
+        }
+        if (event->type() == QEvent::InputMethod) {
+            auto *im = static_cast<QInputMethodEvent *>(event);
+            if (!hasFullWidthDigit(im->commitString()))
+                return false;
+            QInputMethodEvent ascii(im->preeditString(), im->attributes());
+            ascii.setCommitString(
+                toAscii(im->commitString()), im->replacementStart(), im->replacementLength());
+            QCoreApplication::sendEvent(watched, &ascii);
+            event->setAccepted(ascii.isAccepted());
+            return true;
+        }
+        return false;
+    }
+};
+
+void takeFullWidthDigits(QAbstractSpinBox *box, QObject *typing)
+{
+    box->installEventFilter(typing);
+    // The spin box's line edit is its only direct line-edit child; the box gives it its
+    // validator when it creates it and never replaces it afterwards.
+    auto *edit = box->findChild<QLineEdit *>(QString(), Qt::FindDirectChildrenOnly);
+    if (edit && !dynamic_cast<const FullWidthDigits *>(edit->validator()))
+        edit->setValidator(new FullWidthDigits(edit->validator(), box));
+}
+
 } // namespace
 
-void selectInputsOnEntry(QWidget *dialog)
+void setUpInputs(QWidget *dialog)
 {
     auto *selector = new EntrySelector(dialog);
-    for (auto *box : dialog->findChildren<QAbstractSpinBox *>())
+    auto *typing = new FullWidthTyping(dialog);
+    for (auto *box : dialog->findChildren<QAbstractSpinBox *>()) {
         box->installEventFilter(selector);
+        takeFullWidthDigits(box, typing);
+        // Qt asks for digits only already; an input method that knows no such restriction
+        // may still honour a preference, and a count needs no predictions.
+        box->setInputMethodHints(box->inputMethodHints() | Qt::ImhDigitsOnly | Qt::ImhPreferNumbers
+            | Qt::ImhNoPredictiveText);
+    }
 }
 
 double readDouble(const QSpinBox *box)

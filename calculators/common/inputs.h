@@ -10,11 +10,19 @@ namespace calc {
 double readDouble(const QSpinBox *box);
 int readInt(const QSpinBox *box);
 
-// A spin box selects its text only when Tab brings the focus to it. A calculator that has
-// just opened gives its first input the focus by activating the window, and the first digit
-// typed would then join the 0 the box shows ("7" reads as 70). This makes every spin box in
-// `dialog` select its text when the dialog's first activation or a shortcut focuses it, so
-// the first number typed replaces the 0. Focus by mouse is left as Qt handles it.
-void selectInputsOnEntry(QWidget *dialog);
+// Sets up every spin box in `dialog` for the way our users type, once the form is built:
+//
+// - A spin box selects its text only when Tab brings the focus to it. A calculator that has
+//   just opened gives its first input the focus by activating the window, and the first digit
+//   typed would then join the 0 the box shows ("7" reads as 70). Every spin box selects its
+//   text when the dialog's first activation or a shortcut focuses it, so the first number
+//   typed replaces the 0. Focus by mouse is left as Qt handles it.
+// - A Japanese input method in its ordinary mode commits digits as full-width characters
+//   ("７" for 7). Whether typed, committed or pasted, they are taken as the ASCII digits they
+//   stand for before the box checks them, so "７５" counts as 75 and a box that holds at most
+//   999 bounds "１０００" exactly as it bounds "1000". Nothing else is widened: a full-width
+//   space behaves as a space does, an ideographic full stop is refused as a full stop is.
+// - The boxes ask an input method for digits and no predictions.
+void setUpInputs(QWidget *dialog);
 
 } // namespace calc

@@ -9,7 +9,7 @@ PERA::PERA(QWidget *parent)
     : QDialog(parent), ui(std::make_unique<Ui::PERA>())
 {
     ui->setupUi(this);
-    calc::selectInputsOnEntry(this);
+    calc::setUpInputs(this);
 }
 
 PERA::~PERA() = default;

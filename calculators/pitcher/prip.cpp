@@ -9,7 +9,7 @@ PRIP::PRIP(QWidget *parent)
     : QDialog(parent), ui(std::make_unique<Ui::PRIP>())
 {
     ui->setupUi(this);
-    calc::selectInputsOnEntry(this);
+    calc::setUpInputs(this);
 }
 
 PRIP::~PRIP() = default;

@@ -21,7 +21,7 @@ PRP::PRP(QWidget *parent)
     : QDialog(parent), ui(std::make_unique<Ui::PRP>())
 {
     ui->setupUi(this);
-    calc::selectInputsOnEntry(this);
+    calc::setUpInputs(this);
     // The tool box wraps each page in a scroll area, which would be a Tab stop that shows
     // nothing between 閉じる and the open page.
     for (auto *area : ui->toolBox->findChildren<QScrollArea *>(Qt::FindDirectChildrenOnly))

@@ -9,7 +9,7 @@ TGB::TGB(QWidget *parent)
     : QDialog(parent), ui(std::make_unique<Ui::TGB>())
 {
     ui->setupUi(this);
-    calc::selectInputsOnEntry(this);
+    calc::setUpInputs(this);
 }
 
 TGB::~TGB() = default;

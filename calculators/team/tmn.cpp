@@ -9,7 +9,7 @@ TMN::TMN(QWidget *parent)
     : QDialog(parent), ui(std::make_unique<Ui::TMN>())
 {
     ui->setupUi(this);
-    calc::selectInputsOnEntry(this);
+    calc::setUpInputs(this);
 }
 
 TMN::~TMN() = default;

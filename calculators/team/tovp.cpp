@@ -8,7 +8,7 @@ TOVP::TOVP(QWidget *parent)
     : QDialog(parent), ui(std::make_unique<Ui::TOVP>())
 {
     ui->setupUi(this);
-    calc::selectInputsOnEntry(this);
+    calc::setUpInputs(this);
 }
 
 TOVP::~TOVP() = default;

@@ -8,7 +8,7 @@ TRD::TRD(QWidget *parent)
     : QDialog(parent), ui(std::make_unique<Ui::TRD>())
 {
     ui->setupUi(this);
-    calc::selectInputsOnEntry(this);
+    calc::setUpInputs(this);
 }
 
 TRD::~TRD() = default;

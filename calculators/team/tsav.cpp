@@ -9,7 +9,7 @@ TSAV::TSAV(QWidget *parent)
     : QDialog(parent), ui(std::make_unique<Ui::TSAV>())
 {
     ui->setupUi(this);
-    calc::selectInputsOnEntry(this);
+    calc::setUpInputs(this);
 }
 
 TSAV::~TSAV() = default;

@@ -9,7 +9,7 @@ TWP::TWP(QWidget *parent)
     : QDialog(parent), ui(std::make_unique<Ui::TWP>())
 {
     ui->setupUi(this);
-    calc::selectInputsOnEntry(this);
+    calc::setUpInputs(this);
 }
 
 TWP::~TWP() = default;

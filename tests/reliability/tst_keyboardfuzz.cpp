@@ -219,8 +219,11 @@ quint32 dialogSeed(quint32 base, const QString &dialog)
 // What a user might type: mostly digits, then everything a spin box has to refuse.
 const QString &typedCharacters()
 {
-    static const QString chars = QStringLiteral(
-        "0123456789012345678901234567890123456789+-.,eExX abcz０１２３４５６７８９－＋．，٣٤۵߁");
+    // Full-width digits nearly as often as ASCII ones: a Japanese input method types those.
+    static const QString chars
+        = QStringLiteral("0123456789012345678901234567890123456789+-.,eExX abcz")
+        + QStringLiteral("０１２３４５６７８９０１２３４５６７８９０１２３４５６７８９")
+        + QStringLiteral("－＋．，　。ー٣٤۵߁");
     return chars;
 }
 
@@ -246,6 +249,13 @@ const QStringList &pastedStrings()
         QStringLiteral("-2147483649"),
         QStringLiteral("18446744073709551616"),
         QStringLiteral("１２３"),
+        QStringLiteral("1２3"),
+        QStringLiteral("９９９"),
+        QStringLiteral("１０００"),
+        QStringLiteral("７　５"),
+        QStringLiteral("　４２　"),
+        QStringLiteral("７。"),
+        QString(10000, u'９'),
         QStringLiteral("٣٤٥"),
         QStringLiteral("𝟗𝟗"),
         QStringLiteral("\u202E321"),
@@ -428,16 +438,53 @@ private:
                 key(target, Qt::Key_A, Qt::ControlModifier);
             key(target, Qt::Key_V, Qt::ControlModifier);
         } else if (roll < 56) {
-            // Text committed by an input method, as Japanese users enter full-width digits.
+            // Text committed by an input method, as Japanese users enter numbers: full-width
+            // digits, now and then mixed with ASCII ones or with something a count refuses.
             QWidget *target = focusTarget();
+            static const QString junk = QStringLiteral("　。ー－.a");
             QString text;
-            for (int n = 1 + pick(3); n > 0; --n)
-                text += QChar(u'０' + pick(10));
-            note(QStringLiteral("input method commits \"%1\" to %2")
-                     .arg(text, target->objectName()));
+            for (int n = 1 + pick(4); n > 0; --n) {
+                const int kind = pick(10);
+                text += kind < 7 ? QChar(char16_t(u'０' + pick(10)))
+                    : kind < 9   ? QChar(char16_t(u'0' + pick(10)))
+                                 : junk.at(pick(int(junk.size())));
+            }
+            // Over a selected text, as a freshly focused box has it, the commit replaces all.
+            const bool replace = pick(2);
+            if (replace)
+                key(target, Qt::Key_A, Qt::ControlModifier);
+            auto *box = qobject_cast<QSpinBox *>(target);
+            const int before = box ? box->value() : 0;
+            const bool composed = pick(2);
+            note(QStringLiteral("input method %1 \"%2\" to %3")
+                     .arg(composed ? u"composes and commits" : u"commits", text,
+                         target->objectName()));
+            if (composed) {
+                QInputMethodEvent preedit(text, {});
+                QCoreApplication::sendEvent(target, &preedit);
+            }
             QInputMethodEvent event;
             event.setCommitString(text);
             QCoreApplication::sendEvent(target, &event);
+            // Digits of either width count as the digits they are: the box holds their
+            // number if it is within range and is left as it was if not.
+            static const QRegularExpression digits(QStringLiteral("^[0-9０-９]+$"));
+            if (box && replace && digits.match(text).hasMatch()) {
+                QString ascii = text;
+                for (QChar &c : ascii) {
+                    if (c >= u'０' && c <= u'９')
+                        c = QChar(char16_t(u'0' + (c.unicode() - u'０')));
+                }
+                const int number = ascii.toInt();
+                const int expected = number <= box->maximum() ? number : before;
+                if (box->value() != expected) {
+                    fail(QStringLiteral("%1 holds %2 after \"%3\" was committed; expected %4")
+                             .arg(box->objectName())
+                             .arg(box->value())
+                             .arg(text)
+                             .arg(expected));
+                }
+            }
         } else if (roll < 64) {
             // The edges of a range, where guards and clamping matter.
             QWidget *target = focusTarget();
