@@ -111,8 +111,6 @@ public:
         return *this;
     }
     void start() { m_timer.start(0); }
-    // How many steps have begun.
-    std::size_t begun() const { return m_next; }
 
 private:
     std::vector<std::function<void()>> m_steps;
