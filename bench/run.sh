@@ -15,7 +15,8 @@ display=${BENCH_DISPLAY:-:99}
 runs=${BENCH_RUNS:-21}
 opens=${BENCH_OPENS:-15}
 
-cmake -S "$src" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
+cmake -S "$src" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
+    -DSEKIVO_BENCH=ON >/dev/null
 cmake --build "$build" --target sekivo sekivo_bench sekivo_bench_bare sekivo_bench_hook >/dev/null
 
 socket=/tmp/.X11-unix/X${display#:}

@@ -23,11 +23,13 @@
 namespace {
 
 // A fresh dialog per press, so every calculator opens empty. Whether it blocks the main window
-// is the dialog's own choice (its modality), since it is shown before its loop starts.
+// is the dialog's own choice (its modality), since it is shown before its loop starts. The main
+// window is its parent, so the window system keeps it above the main window and opens it there,
+// and quitting with it open quits (it is not a window of its own that keeps the program alive).
 template <typename Dialog>
-void runCalculator()
+void runCalculator(QWidget *mainWindow)
 {
-    Dialog dialog;
+    Dialog dialog(mainWindow);
     dialog.show();
     dialog.exec();
 }
@@ -60,22 +62,27 @@ MainWindow::MainWindow(QWidget *parent)
 
 MainWindow::~MainWindow() = default;
 
-void MainWindow::on_pushButton_13_clicked() { runCalculator<PRP>(); }
-void MainWindow::on_pushButton_6_clicked() { runCalculator<TRD>(); }
-void MainWindow::on_pushButton_5_clicked() { runCalculator<TOVP>(); }
-void MainWindow::on_pushButton_4_clicked() { runCalculator<TMN>(); }
-void MainWindow::on_pushButton_7_clicked() { runCalculator<BTAB>(); }
-void MainWindow::on_pushButton_12_clicked() { runCalculator<PRIP>(); }
-void MainWindow::on_pushButton_11_clicked() { runCalculator<PERA>(); }
-void MainWindow::on_pushButton_10_clicked() { runCalculator<BRB>(); }
-void MainWindow::on_pushButton_9_clicked() { runCalculator<BTB>(); }
-void MainWindow::on_pushButton_8_clicked() { runCalculator<BAVG>(); }
-void MainWindow::on_pushButton_3_clicked() { runCalculator<TGB>(); }
-void MainWindow::on_pushButton_2_clicked() { runCalculator<TSAV>(); }
-void MainWindow::on_pushButton_clicked() { runCalculator<TWP>(); }
+void MainWindow::on_pushButton_13_clicked() { runCalculator<PRP>(this); }
+void MainWindow::on_pushButton_6_clicked() { runCalculator<TRD>(this); }
+void MainWindow::on_pushButton_5_clicked() { runCalculator<TOVP>(this); }
+void MainWindow::on_pushButton_4_clicked() { runCalculator<TMN>(this); }
+void MainWindow::on_pushButton_7_clicked() { runCalculator<BTAB>(this); }
+void MainWindow::on_pushButton_12_clicked() { runCalculator<PRIP>(this); }
+void MainWindow::on_pushButton_11_clicked() { runCalculator<PERA>(this); }
+void MainWindow::on_pushButton_10_clicked() { runCalculator<BRB>(this); }
+void MainWindow::on_pushButton_9_clicked() { runCalculator<BTB>(this); }
+void MainWindow::on_pushButton_8_clicked() { runCalculator<BAVG>(this); }
+void MainWindow::on_pushButton_3_clicked() { runCalculator<TGB>(this); }
+void MainWindow::on_pushButton_2_clicked() { runCalculator<TSAV>(this); }
+void MainWindow::on_pushButton_clicked() { runCalculator<TWP>(this); }
 
 void MainWindow::on_pushButton_14_clicked()
 {
+    // Calculators that do not block this window (the rank settlement) may still be open, each in
+    // the loop of its launch slot. Closing them first ends those loops, so every slot destroys its
+    // own dialog while this window is still there, and closing this window leaves no window open.
+    for (QDialog *dialog : findChildren<QDialog *>(Qt::FindDirectChildrenOnly))
+        dialog->close();
     close();
 }
 

@@ -1,6 +1,7 @@
 #include "app/qttranslator.h"
 #include "display/activation.h"
 #include "mainwindow/mainwindow.h"
+#include "reliability/launch.h"
 #include "support/dialogs.h"
 #include "support/translators.h"
 
@@ -18,6 +19,23 @@
 using testing::child;
 
 namespace {
+
+// The title the form carries: the version as CMakeLists.txt gives it, so a release that changes
+// the project version and forgets the form fails here.
+const QString title = QStringLiteral("Sekivo Ver " SEKIVO_DISPLAY_VERSION);
+
+// Counts the calculators still open when the main window receives its close event.
+class CloseWatcher : public QObject
+{
+public:
+    int openAtClose = -1;
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Close)
+            openAtClose = int(testing::openDialogs().size());
+        return QObject::eventFilter(watched, event);
+    }
+};
 
 class UrlCatcher : public QObject
 {
@@ -44,9 +62,12 @@ private slots:
     void launchesEachCalculator_data();
     void launchesEachCalculator();
     void everyLaunchOpensAFreshDialog();
+    void calculatorsBelongToTheMainWindow_data();
+    void calculatorsBelongToTheMainWindow();
     void typingAtOnceReplacesTheZero_data();
     void typingAtOnceReplacesTheZero();
     void creditsLinkGoesToTheDesktop();
+    void quitEndsTheEventLoopWithZero_data();
     void quitEndsTheEventLoopWithZero();
     void languageChangeLeavesMainWindowAlone();
     void qtCatalogue_data();
@@ -81,7 +102,7 @@ void tst_MainWindow::fixedSizeAndImages()
 void tst_MainWindow::texts()
 {
     MainWindow window;
-    QCOMPARE(window.windowTitle(), QStringLiteral("Sekivo Ver 4.00"));
+    QCOMPARE(window.windowTitle(), title);
     QCOMPARE(child<QGroupBox>(&window, "groupBox")->title(), QStringLiteral("チーム"));
     QCOMPARE(child<QGroupBox>(&window, "groupBox_2")->title(), QStringLiteral("打者"));
     QCOMPARE(child<QGroupBox>(&window, "groupBox_3")->title(), QStringLiteral("投手"));
@@ -93,6 +114,7 @@ void tst_MainWindow::texts()
     QVERIFY(credits->text().contains(QStringLiteral("開発者：")));
     const auto href = QRegularExpression(QStringLiteral("href=\"([^\"]+)\"")).match(credits->text());
     QVERIFY(href.hasMatch());
+    // The form repeats the address of HOMEPAGE_URL in CMakeLists.txt; the two must agree.
     QCOMPARE(href.captured(1), QStringLiteral(SEKIVO_HOMEPAGE_URL));
 }
 
@@ -151,7 +173,7 @@ void tst_MainWindow::launchesEachCalculator()
     const bool opened = testing::withLaunchedDialog(launch, [&](QDialog *d) {
         QCOMPARE(d->objectName(), dialog);
         QCOMPARE(d->windowTitle(), title);
-        QVERIFY(d->parent() == nullptr);
+        QCOMPARE(d->parentWidget(), &window);
         QVERIFY(!d->windowIcon().isNull());
         QCOMPARE(d->minimumSize(), d->maximumSize());
         for (QSpinBox *box : d->findChildren<QSpinBox *>())
@@ -183,7 +205,7 @@ void tst_MainWindow::typingAtOnceReplacesTheZero()
     window.show();
     QVERIFY(QTest::qWaitForWindowActive(&window));
     QVERIFY(testing::withLaunchedDialog(window.findChild<QPushButton *>(button), [](QDialog *d) {
-        QVERIFY(QTest::qWaitForWindowActive(d));
+        QVERIFY(testing::waitForActive(d));
         QWidget *focus = QApplication::focusWidget();
         QVERIFY(focus);
         auto *box = qobject_cast<QSpinBox *>(focus);
@@ -207,7 +229,7 @@ void tst_MainWindow::typingAtOnceReplacesTheZero()
         elsewhere.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&elsewhere));
         d->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(d));
+        QVERIFY(testing::waitForActive(d));
         QCOMPARE(QApplication::focusWidget(), box);
         // A selection is made from the event loop; give a wrong one the chance to happen.
         QCoreApplication::processEvents();
@@ -232,6 +254,74 @@ void tst_MainWindow::everyLaunchOpensAFreshDialog()
     }));
 }
 
+void tst_MainWindow::calculatorsBelongToTheMainWindow_data()
+{
+    QTest::addColumn<QString>("button");
+
+    MainWindow window;
+    window.show();
+    const auto buttons = testing::launchButtons(&window);
+    QVERIFY(!buttons.isEmpty());
+    for (QPushButton *button : buttons) {
+        QString dialog;
+        QVERIFY(testing::withLaunchedDialog(button, [&](QDialog *d) { dialog = d->objectName(); }));
+        QTest::newRow(qPrintable(dialog)) << button->objectName();
+    }
+}
+
+// Every calculator opens as a dialog of the main window: a window of its own at its fixed size,
+// whose parent the window system knows (X11's WM_TRANSIENT_FOR, Wayland's xdg_toplevel parent),
+// so it stays above the main window and opens over it. All but ランク確定 block a click on the
+// main window; beside ランク確定 the main window works, and a second one opens.
+void tst_MainWindow::calculatorsBelongToTheMainWindow()
+{
+    QFETCH(QString, button);
+
+    MainWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    auto *launch = child<QPushButton>(&window, button);
+    QList<QString> secondOpened;
+    const bool opened = testing::withLaunchedDialog(launch, [&](QDialog *d) {
+        QVERIFY(QTest::qWaitForWindowExposed(d));
+        QCOMPARE(d->parentWidget(), &window);
+        QVERIFY(d->isWindow());
+        QCOMPARE(d->windowType(), Qt::Dialog);
+        QVERIFY(d->windowHandle());
+        QCOMPARE(d->windowHandle()->transientParent(), window.windowHandle());
+        QCOMPARE(d->minimumSize(), d->maximumSize());
+        QCOMPARE(d->size(), d->minimumSize());
+        // A Wayland client is never told where the compositor put its windows.
+        if (!QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+            QVERIFY2(window.frameGeometry().contains(d->frameGeometry().center()),
+                     qPrintable(QStringLiteral("opened at %1,%2, away from the main window")
+                                    .arg(d->x())
+                                    .arg(d->y())));
+        }
+
+        QTimer second; // a dialog opened by the click below runs this from its own loop
+        second.setSingleShot(true);
+        QObject::connect(&second, &QTimer::timeout, [&] {
+            for (QDialog *other : testing::openDialogs()) {
+                if (other == d)
+                    continue;
+                secondOpened.append(other->objectName());
+                QCOMPARE(other->parentWidget(), &window);
+                other->close();
+            }
+        });
+        second.start(0);
+        testing::userClick(launch);
+        QCoreApplication::processEvents();
+        QVERIFY(d->isVisible());
+    });
+    QVERIFY(opened);
+    if (QTest::currentDataTag() == QLatin1String("TRD"))
+        QCOMPARE(secondOpened, QList<QString>{QStringLiteral("TRD")});
+    else
+        QVERIFY2(secondOpened.isEmpty(), "the main window took a click beside a blocking dialog");
+}
+
 void tst_MainWindow::creditsLinkGoesToTheDesktop()
 {
     UrlCatcher catcher;
@@ -253,16 +343,54 @@ void tst_MainWindow::creditsLinkGoesToTheDesktop()
     QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
 }
 
+void tst_MainWindow::quitEndsTheEventLoopWithZero_data()
+{
+    QTest::addColumn<int>("rankSettlements");
+
+    QTest::newRow("no calculator open") << 0;
+    QTest::newRow("ランク確定 open") << 1;
+    QTest::newRow("two ランク確定 open") << 2;
+}
+
+// 終了 ends the program's event loop with 0 whatever is open beside the main window: the
+// calculators close first, and each is destroyed once, by the launch slot that made it.
 void tst_MainWindow::quitEndsTheEventLoopWithZero()
 {
+    QFETCH(int, rankSettlements);
+
     MainWindow window;
     window.show();
-    QTimer::singleShot(0, &window, [&window] {
-        QTest::mouseClick(child<QPushButton>(&window, "pushButton_14"), Qt::LeftButton);
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    auto *rankSettlement = child<QPushButton>(&window, "pushButton_6");
+    auto *quit = child<QPushButton>(&window, "pushButton_14");
+    CloseWatcher watcher;
+    window.installEventFilter(&watcher);
+
+    QList<QPointer<QDialog>> open;
+    testing::Steps steps;
+    for (int i = 0; i < rankSettlements; ++i)
+        steps.then([rankSettlement] { testing::userClick(rankSettlement); });
+    steps.then([&] {
+        for (QDialog *d : testing::openDialogs())
+            open.append(d);
+        testing::userClick(quit);
     });
-    // Guards the test against a quit button that does nothing.
-    QTimer::singleShot(10000, qApp, [] { QCoreApplication::exit(99); });
-    QCOMPARE(QApplication::exec(), 0);
+    steps.start();
+    testing::Watchdog ended(QStringLiteral("終了 to end the event loop with %1 ランク確定 open")
+                                .arg(rankSettlements),
+                            [] {
+                                testing::rejectOpenDialogs();
+                                QCoreApplication::exit(99);
+                            });
+    ended.start();
+    const int code = QApplication::exec();
+    QVERIFY2(!ended.fired(), qPrintable(ended.message()));
+    QCOMPARE(code, 0);
+
+    QCOMPARE(open.size(), rankSettlements);
+    for (const QPointer<QDialog> &d : std::as_const(open))
+        QVERIFY(d.isNull());
+    QCOMPARE(watcher.openAtClose, 0);
     QVERIFY(!window.isVisible());
 }
 
@@ -275,7 +403,7 @@ void tst_MainWindow::languageChangeLeavesMainWindowAlone()
         testing::MarkingTranslator translator;
         QCoreApplication::installTranslator(&translator);
         QTRY_COMPARE(d->windowTitle(), QStringLiteral("[チーム＞勝率]"));
-        QCOMPARE(window.windowTitle(), QStringLiteral("Sekivo Ver 4.00"));
+        QCOMPARE(window.windowTitle(), title);
         QCOMPARE(child<QPushButton>(&window, "pushButton")->text(), QStringLiteral("勝率"));
         QCoreApplication::removeTranslator(&translator);
     }));
@@ -305,7 +433,7 @@ void tst_MainWindow::qtCatalogue()
     MainWindow window;
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QCOMPARE(window.windowTitle(), QStringLiteral("Sekivo Ver 4.00"));
+    QCOMPARE(window.windowTitle(), title);
     QCoreApplication::removeTranslator(&translator);
 }
 

@@ -533,15 +533,21 @@ void tst_PRP::closes()
     QFETCH(bool, byEscape);
 
     PRP dialog;
-    QTimer::singleShot(0, &dialog, [&] {
-        openPage(&dialog, page);
-        if (byEscape)
-            QTest::keyClick(combo(&dialog, page), Qt::Key_Escape);
-        else
-            QTest::mouseClick(child<QPushButton>(&dialog, "pushButton"), Qt::LeftButton);
-    });
-    dialog.show();
-    QCOMPARE(dialog.exec(), int(QDialog::Rejected));
+    const int code = testing::execUntilClosed(
+        &dialog,
+        [&] {
+            openPage(&dialog, page);
+            if (byEscape)
+                QTest::keyClick(combo(&dialog, page), Qt::Key_Escape);
+            else
+                QTest::mouseClick(child<QPushButton>(&dialog, "pushButton"), Qt::LeftButton);
+        },
+        QStringLiteral("PRP to close on %1 on page %2")
+            .arg(byEscape ? QStringLiteral("Escape") : QStringLiteral("閉じる"))
+            .arg(page + 1));
+    if (QTest::currentTestFailed())
+        return;
+    QCOMPARE(code, int(QDialog::Rejected));
     QVERIFY(!dialog.isVisible());
 }
 

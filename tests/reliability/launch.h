@@ -8,16 +8,22 @@
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QPushButton>
+#include <QTest>
 
 namespace testing {
 
-// The launch buttons of the team, batter and pitcher groups, in the order of the groups.
+// The launch buttons of the team, batter and pitcher groups, in the order of the groups. A
+// missing group fails the test with its name.
 inline QList<QPushButton *> launchButtons(QMainWindow *window)
 {
     QList<QPushButton *> buttons;
     for (const char *group : { "groupBox", "groupBox_2", "groupBox_3" }) {
         if (auto *box = window->findChild<QGroupBox *>(QLatin1String(group)))
             buttons += box->findChildren<QPushButton *>();
+        else
+            QTest::qFail(qPrintable(QStringLiteral("%1 has no QGroupBox named \"%2\"")
+                                        .arg(window->objectName(), QLatin1String(group))),
+                __FILE__, __LINE__);
     }
     return buttons;
 }

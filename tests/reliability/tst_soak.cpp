@@ -58,8 +58,13 @@ void tst_Soak::openAndCloseEveryDialog()
     const auto buttons = testing::launchButtons(&window);
     QVERIFY(!buttons.isEmpty());
 
+    // Memory is judged over the second half of the rounds only: by then every dialog has been
+    // built, shown, translated and computed many times, so Qt's caches (fonts, glyphs, style
+    // pixmaps) and the allocator's arenas have reached their size, whatever they are on this
+    // machine; from there on, a program that frees what it takes stays flat.
+    const int judgedFrom = rounds - rounds / 2;
     qsizetype widgetsAfterFirstRound = 0;
-    qint64 residentAfterFirstRound = 0;
+    qint64 residentBeforeJudged = -1;
     for (int round = 1; round <= rounds; ++round) {
         for (QPushButton *button : buttons) {
             const bool opened = testing::withLaunchedDialog(button, [](QDialog *dialog) {
@@ -73,33 +78,40 @@ void tst_Soak::openAndCloseEveryDialog()
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCoreApplication::processEvents();
         QCOMPARE(QApplication::topLevelWidgets(), QWidgetList { &window });
-        if (round == 1) {
+        if (round == 1)
             widgetsAfterFirstRound = QApplication::allWidgets().size();
-            residentAfterFirstRound = residentKiB();
-        } else {
+        else
             QCOMPARE(QApplication::allWidgets().size(), widgetsAfterFirstRound);
-        }
+        if (round == judgedFrom)
+            residentBeforeJudged = residentKiB();
         if (round == 1 || round % 20 == 0)
             qInfo("round %d: %lld KiB resident", round, residentKiB());
     }
 
-    const qint64 growth = residentKiB() - residentAfterFirstRound;
-    qInfo("%d rounds of %lld dialogs: resident memory grew by %lld KiB after the first round",
-        rounds, qlonglong(buttons.size()), growth);
+    const int judgedRounds = rounds - judgedFrom;
+    const qint64 growth = residentKiB() - residentBeforeJudged;
+    qInfo("resident memory grew by %lld KiB over the last %d rounds", growth, judgedRounds);
 #ifdef SEKIVO_ASAN
     // AddressSanitizer holds freed memory in quarantine, so resident memory says nothing here;
     // LeakSanitizer checks the same at exit instead.
     Q_UNUSED(growth);
 #else
-    if (residentAfterFirstRound < 0)
-        QSKIP("no /proc/self/statm");
-    // After the first round every dialog has been built, shown, translated and computed once, so
-    // Qt's caches (fonts, glyphs, style pixmaps) and the allocator's arenas are warm; what later
-    // rounds add is allocator noise, some 120 KiB over 500 rounds. A dialog that kept anything of
-    // its own alive (a widget, a buffer) adds that much every time it opens: even 100 bytes for
-    // each of thirteen dialogs over 499 rounds is more than this bound. Leaked widgets are caught
-    // exactly by the widget count above; smaller leaks of one dialog alone are LeakSanitizer's.
-    QVERIFY2(growth <= 512, qPrintable(QStringLiteral("grew by %1 KiB").arg(growth)));
+    if (residentBeforeJudged < 0)
+        QSKIP("no /proc/self/statm: only the widget count was judged");
+    if (judgedRounds < 100)
+        QSKIP("too few rounds to judge memory: only the widget count was judged");
+    // A dialog that keeps anything of its own alive each time it opens (an object, a connection,
+    // a string) keeps at least one heap block, 32 bytes with its header in glibc's allocator.
+    // Over the judged rounds that adds up to this bound, some 100 KiB for 250 rounds of thirteen
+    // dialogs; a warm process stays within a page or two of flat. Leaked widgets are caught
+    // exactly by the widget count above, unreachable memory of any size by LeakSanitizer.
+    const qint64 boundKiB = 32 * qint64(buttons.size()) * judgedRounds / 1024;
+    QVERIFY2(growth < boundKiB,
+        qPrintable(QStringLiteral("resident memory grew by %1 KiB over the last %2 rounds: as "
+                                  "much as a leak of 32 bytes at every opening (%3 KiB)")
+                       .arg(growth)
+                       .arg(judgedRounds)
+                       .arg(boundKiB)));
 #endif
 }
 

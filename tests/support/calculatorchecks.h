@@ -170,7 +170,7 @@ inline void checkComputes(QDialog *d, const QStringList &names, const QList<int>
     QCOMPARE(compute(d, names, inputs), expected);
     QVERIFY2(showsInFull(result), qPrintable(QStringLiteral("cut off: ") + expected));
     for (qsizetype i = 0; i < names.size(); ++i)
-        QCOMPARE(d->findChild<QSpinBox *>(names.at(i))->value(), inputs.at(i));
+        QCOMPARE(child<QSpinBox>(d, names.at(i))->value(), inputs.at(i));
 
     result->setText(QStringLiteral("typed"));
     QTest::mouseClick(child<QPushButton>(d, "pushButton_2"), Qt::LeftButton);
@@ -202,17 +202,28 @@ inline void checkEnterComputes(const MakeDialog &make, const QList<int> &inputs,
 }
 
 // The dialog, run with exec(), is rejected and hidden by its close button, or by Escape in the
-// first input.
+// first input. A dialog that stays open fails within the watchdog's time, saying which way of
+// closing it ignored.
 inline void checkCloses(QDialog *d, bool byEscape)
 {
-    QTimer::singleShot(0, d, [d, byEscape] {
-        if (byEscape)
-            QTest::keyClick(child(d, "spinBox"), Qt::Key_Escape);
-        else
-            QTest::mouseClick(child<QPushButton>(d, "pushButton"), Qt::LeftButton);
-    });
-    d->show();
-    QCOMPARE(d->exec(), int(QDialog::Rejected));
+    QWidget *target = byEscape ? child(d, "spinBox") : child<QPushButton>(d, "pushButton");
+    if (QTest::currentTestFailed())
+        return;
+    const QString how = byEscape ? QStringLiteral("Escape in spinBox")
+                                 : QStringLiteral("a click on pushButton \"%1\"")
+                                           .arg(qobject_cast<QPushButton *>(target)->text());
+    const int code = execUntilClosed(
+            d,
+            [target, byEscape] {
+                if (byEscape)
+                    QTest::keyClick(target, Qt::Key_Escape);
+                else
+                    QTest::mouseClick(target, Qt::LeftButton);
+            },
+            d->objectName() + QStringLiteral(" to close on ") + how);
+    if (QTest::currentTestFailed())
+        return;
+    QCOMPARE(code, int(QDialog::Rejected));
     QVERIFY(!d->isVisible());
 }
 
@@ -250,7 +261,7 @@ inline void checkLanguageChange(QDialog *d, const QByteArray &context, const QSt
         QCOMPARE(button->text(), marked(text));
     QCOMPARE(child<QPushButton>(d, "pushButton_2")->text(), QStringLiteral("[計算]"));
     for (qsizetype i = 0; i < names.size(); ++i)
-        QCOMPARE(d->findChild<QSpinBox *>(names.at(i))->value(), inputs.at(i));
+        QCOMPARE(child<QSpinBox>(d, names.at(i))->value(), inputs.at(i));
     QCOMPARE(child<QLineEdit>(d, "lineEdit")->text(), result);
     QTest::mouseClick(child<QPushButton>(d, "pushButton_2"), Qt::LeftButton);
     QCOMPARE(child<QLineEdit>(d, "lineEdit")->text(), result);

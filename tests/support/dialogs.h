@@ -1,53 +1,243 @@
 #pragma once
 
-// Helpers for driving calculator dialogs the way a user does.
+// Helpers for driving calculator dialogs the way a user does, and for waiting on them without
+// ever hanging a test.
 
 #include <QAbstractButton>
+#include <QAbstractSpinBox>
 #include <QApplication>
+#include <QBoxLayout>
 #include <QDialog>
 #include <QLineEdit>
 #include <QPointer>
+#include <QPushButton>
 #include <QSpinBox>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
+
+#include <functional>
+#include <type_traits>
+#include <utility>
+#include <vector>
 
 namespace testing {
+
+// How long a test waits for something that happens at once when the program works (a dialog
+// opening or closing, an event loop ending) before it calls that a failure. Generous, so that a
+// loaded machine or the sanitizer build never trips it; short next to CTest's timeout, so that a
+// broken dialog fails its test within seconds, with a message, instead of hanging it.
+constexpr int watchdogMs = 10000;
+
+// The visible dialogs, in the order they were shown.
+inline QList<QDialog *> openDialogs()
+{
+    QList<QDialog *> dialogs;
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        if (auto *d = qobject_cast<QDialog *>(w); d && d->isVisible())
+            dialogs.append(d);
+    }
+    return dialogs;
+}
 
 // The visible dialog most recently shown, or null.
 inline QDialog *openDialog()
 {
-    QDialog *found = nullptr;
-    for (QWidget *w : QApplication::topLevelWidgets()) {
-        if (auto *d = qobject_cast<QDialog *>(w); d && d->isVisible())
-            found = d;
-    }
-    return found;
+    const QList<QDialog *> dialogs = openDialogs();
+    return dialogs.isEmpty() ? nullptr : dialogs.last();
 }
 
-// Presses `button`, which runs a dialog in its own event loop, and calls `check` with that
-// dialog from inside the loop. The dialog is closed afterwards whatever `check` found, so a
-// failing check cannot hang the test. Returns whether a dialog was seen at all.
-template <typename Check>
-bool withLaunchedDialog(QAbstractButton *button, Check check)
+// Ends the loop of every open dialog (through QDialog itself, not the dialog's close button).
+inline void rejectOpenDialogs()
 {
-    bool seen = false;
-    QTimer::singleShot(0, button, [&seen, &check] {
-        QPointer<QDialog> dialog = openDialog();
-        if (!dialog)
-            return;
-        seen = true;
-        check(dialog.data());
-        if (dialog)
-            dialog->close();
-    });
-    button->click();
-    return seen;
+    for (QDialog *d : openDialogs())
+        d->reject();
+}
+
+// Guards a wait in an event loop that should end by itself: once started, if the watchdog is
+// still alive after `watchdogMs`, `breakLoop` ends the loop and fired() says so; the test then
+// fails with message(), which names what did not happen. The watchdog belongs to the test
+// function that made it, so it can never fire into a later test.
+class Watchdog
+{
+public:
+    explicit Watchdog(QString what, std::function<void()> breakLoop = rejectOpenDialogs)
+        : m_what(std::move(what)), m_breakLoop(std::move(breakLoop))
+    {
+        m_timer.setSingleShot(true);
+        QObject::connect(&m_timer, &QTimer::timeout, [this] {
+            m_fired = true;
+            m_breakLoop();
+        });
+    }
+
+    void start() { m_timer.start(watchdogMs); }
+    void stop() { m_timer.stop(); }
+    bool fired() const { return m_fired; }
+    QString message() const
+    {
+        return QStringLiteral("waited %1 s for %2").arg(watchdogMs / 1000).arg(m_what);
+    }
+
+private:
+    QString m_what;
+    std::function<void()> m_breakLoop;
+    QTimer m_timer;
+    bool m_fired = false;
+};
+
+// Runs steps one after another from the event loop, each from whichever loop is running when the
+// one before has handed control back: after a step that opens a dialog with exec(), the next one
+// runs inside that dialog's loop. Belongs to the test function; nothing runs once it is gone.
+class Steps
+{
+public:
+    Steps()
+    {
+        m_timer.setSingleShot(true);
+        QObject::connect(&m_timer, &QTimer::timeout, [this] {
+            if (m_next >= m_steps.size())
+                return;
+            const std::function<void()> step = m_steps.at(m_next++);
+            if (m_next < m_steps.size())
+                m_timer.start(0); // before the step, which may not return until much later
+            step();
+        });
+    }
+
+    Steps &then(std::function<void()> step)
+    {
+        m_steps.push_back(std::move(step));
+        return *this;
+    }
+    void start() { m_timer.start(0); }
+
+private:
+    std::vector<std::function<void()>> m_steps;
+    std::size_t m_next = 0;
+    QTimer m_timer;
+};
+
+namespace detail {
+// What stands in for a missing widget or layout of an abstract class.
+template <typename T> struct StandIn { using type = T; };
+template <> struct StandIn<QAbstractButton> { using type = QPushButton; };
+template <> struct StandIn<QAbstractSpinBox> { using type = QSpinBox; };
+template <> struct StandIn<QLayout> { using type = QVBoxLayout; };
+template <> struct StandIn<QBoxLayout> { using type = QVBoxLayout; };
+} // namespace detail
+
+// The descendant of `parent` of class T named `name`. A missing one fails the test with its
+// class and name; so that the test's next line does not crash on it, a hidden stand-in of that
+// name is returned, owned by `parent`.
+template <typename T = QWidget>
+T *child(QWidget *parent, const QString &name)
+{
+    const QLatin1String className(T::staticMetaObject.className());
+    if (!parent) {
+        QTest::qFail(qPrintable(QStringLiteral("no window to find %1 \"%2\" in").arg(className, name)),
+                     __FILE__, __LINE__);
+        return nullptr;
+    }
+    if (T *found = parent->findChild<T *>(name))
+        return found;
+    QTest::qFail(qPrintable(QStringLiteral("%1 has no %2 named \"%3\"")
+                                .arg(parent->objectName(), className, name)),
+                 __FILE__, __LINE__);
+    using Made = typename detail::StandIn<T>::type;
+    if constexpr (std::is_abstract_v<Made> || !std::is_default_constructible_v<Made>) {
+        return nullptr;
+    } else {
+        auto *standIn = new Made;
+        standIn->setObjectName(name);
+        if constexpr (std::is_base_of_v<QWidget, Made>)
+            standIn->setParent(parent);
+        else
+            static_cast<QObject *>(standIn)->setParent(parent);
+        return standIn;
+    }
 }
 
 template <typename T = QWidget>
 T *child(QWidget *parent, const char *name)
 {
-    return parent->findChild<T *>(QLatin1String(name));
+    return child<T>(parent, QString::fromLatin1(name));
+}
+
+template <typename T = QWidget>
+T *child(QWidget *parent, const QByteArray &name)
+{
+    return child<T>(parent, QString::fromLatin1(name));
+}
+
+// Whether `w`'s window becomes the application's active window, the one keys go to, within
+// Qt Test's usual five seconds. QTest::qWaitForWindowActive() does not wait for that with a
+// dialog of the main window: Qt counts a window as active while its transient parent is, so it
+// returns before the dialog itself has been activated.
+inline bool waitForActive(QWidget *w)
+{
+    return QTest::qWaitFor([w] { return QApplication::activeWindow() == w->window(); });
+}
+
+// A click that takes the path of a real one, through the window system, so that a window
+// blocked by a modal dialog does not receive it.
+inline void userClick(QWidget *button)
+{
+    QWidget *window = button->window();
+    QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {},
+                      button->mapTo(window, button->rect().center()));
+}
+
+// exec()s `d` while `act` runs from inside its loop, and returns what exec() returned. A dialog
+// still open after the watchdog's time fails the test with "waited ... for <what>"; its loop is
+// then ended from outside and -1 returned.
+inline int execUntilClosed(QDialog *d, const std::function<void()> &act, const QString &what)
+{
+    Steps steps;
+    steps.then(act).start();
+    Watchdog watchdog(what, [d] { d->done(-1); });
+    watchdog.start();
+    d->show();
+    const int code = d->exec();
+    if (watchdog.fired())
+        QTest::qFail(qPrintable(watchdog.message()), __FILE__, __LINE__);
+    return code;
+}
+
+// Presses `button`, which runs a dialog in its own event loop, and calls `check` with that
+// dialog from inside the loop. The dialog is closed afterwards whatever `check` found, so a
+// failing check cannot hang the test; a dialog that refuses to close, or a launch slot that
+// does not return once its dialog has closed, fails the test within the watchdog's time.
+// Returns whether a dialog was seen at all.
+template <typename Check>
+bool withLaunchedDialog(QAbstractButton *button, Check check)
+{
+    bool seen = false;
+    Watchdog returned(QStringLiteral("the launch slot of %1 to return after its dialog closed")
+                          .arg(button->objectName()));
+    QTimer inside; // owned here: when no dialog opens, it dies unfired with this function
+    inside.setSingleShot(true);
+    QObject::connect(&inside, &QTimer::timeout, [&seen, &check, &returned] {
+        QPointer<QDialog> dialog = openDialog();
+        if (!dialog)
+            return;
+        seen = true;
+        const QString name = dialog->objectName();
+        check(dialog.data());
+        if (dialog)
+            dialog->close();
+        if (dialog && dialog->isVisible()) {
+            QTest::qFail(qPrintable(name + QStringLiteral(" refused to close")), __FILE__,
+                         __LINE__);
+            dialog->reject();
+        }
+        returned.start();
+    });
+    inside.start(0);
+    button->click();
+    if (returned.fired())
+        QTest::qFail(qPrintable(returned.message()), __FILE__, __LINE__);
+    return seen;
 }
 
 // Types `values` into the spin boxes `names` (in that order) as a user would, replacing
@@ -56,9 +246,7 @@ inline QString compute(QDialog *dialog, const QStringList &names, const QList<in
                        const char *computeButton = "pushButton_2", const char *result = "lineEdit")
 {
     for (qsizetype i = 0; i < names.size(); ++i) {
-        auto *box = dialog->findChild<QSpinBox *>(names.at(i));
-        if (!box)
-            return QStringLiteral("<no spin box %1>").arg(names.at(i));
+        auto *box = child<QSpinBox>(dialog, names.at(i));
         box->selectAll();
         box->clear();
         QTest::keyClicks(box, QString::number(values.at(i)));

@@ -20,6 +20,7 @@
 
 using testing::child;
 using testing::spinBoxNames;
+using testing::userClick;
 
 namespace {
 
@@ -139,25 +140,6 @@ void addDialogRows()
         QTest::newRow(qPrintable(name)) << name;
 }
 
-QList<QDialog *> visibleDialogs()
-{
-    QList<QDialog *> dialogs;
-    for (QWidget *w : QApplication::topLevelWidgets()) {
-        if (auto *d = qobject_cast<QDialog *>(w); d && d->isVisible())
-            dialogs.append(d);
-    }
-    return dialogs;
-}
-
-// A click that takes the path of a real one, through the window system, so that a window
-// blocked by a modal dialog does not receive it.
-void userClick(QWidget *button)
-{
-    QWidget *window = button->window();
-    QTest::mouseClick(
-        window->windowHandle(), Qt::LeftButton, {}, button->mapTo(window, button->rect().center()));
-}
-
 } // namespace
 
 class tst_TeamCalculators : public QObject
@@ -180,7 +162,7 @@ private slots:
     void languageChangeRetranslatesTextsOnly();
     void mainWindowBesideTheDialog_data() { addDialogRows(); }
     void mainWindowBesideTheDialog();
-    void closingMainWindowBesideRankSettlement();
+    void quitBesideRankSettlementClosesIt();
 };
 
 void tst_TeamCalculators::computes_data()
@@ -401,8 +383,10 @@ void tst_TeamCalculators::mainWindowBesideTheDialog()
     const bool seen = testing::withLaunchedDialog(launch, [&](QDialog *first) {
         QCOMPARE(first->objectName(), dialog);
         QCOMPARE(QGuiApplication::modalWindow() != nullptr, form.modal);
-        QTimer::singleShot(0, first, [&] {
-            for (QDialog *other : visibleDialogs()) {
+        QTimer second; // a dialog opened by the click below runs this from its own loop
+        second.setSingleShot(true);
+        QObject::connect(&second, &QTimer::timeout, [&] {
+            for (QDialog *other : testing::openDialogs()) {
                 if (other == first)
                     continue;
                 ++opened;
@@ -414,6 +398,7 @@ void tst_TeamCalculators::mainWindowBesideTheDialog()
                 other->close();
             }
         });
+        second.start(0);
         userClick(launch);
         QCoreApplication::processEvents();
         QVERIFY(first->isVisible());
@@ -424,21 +409,22 @@ void tst_TeamCalculators::mainWindowBesideTheDialog()
     QVERIFY(window.isVisible());
 }
 
-void tst_TeamCalculators::closingMainWindowBesideRankSettlement()
+// 終了 beside the rank settlement closes it with the main window; it is not left alone on screen.
+void tst_TeamCalculators::quitBesideRankSettlementClosesIt()
 {
-    auto window = std::make_unique<MainWindow>();
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    MainWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
     const bool seen = testing::withLaunchedDialog(
-        child<QPushButton>(window.get(), "pushButton_6"), [&](QDialog *trd) {
-            userClick(child<QPushButton>(window.get(), "pushButton_14"));
-            QVERIFY(!window->isVisible());
-            QVERIFY(trd->isVisible());
+        child<QPushButton>(&window, "pushButton_6"), [&](QDialog *trd) {
             QCOMPARE(testing::compute(trd, spinBoxNames(9), { 144, 85, 2, 70, 3, 5, 50, 4, 10 }),
                 QStringLiteral("確定"));
+            userClick(child<QPushButton>(&window, "pushButton_14"));
+            QVERIFY(!trd->isVisible());
+            QVERIFY(!window.isVisible());
         });
     QVERIFY(seen);
-    window.reset();
+    QVERIFY(testing::openDialogs().isEmpty());
 }
 
 QTEST_MAIN(tst_TeamCalculators)
