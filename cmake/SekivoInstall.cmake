@@ -23,7 +23,7 @@ set(SEKIVO_CJK_FONT_PACKAGE "fonts-ipafont-gothic")
 # The screenshot shown by software centres: docs/ of the source tree, published under the homepage.
 set(SEKIVO_SCREENSHOT "docs/mainwindow.png")
 set(SEKIVO_SCREENSHOT_URL "${PROJECT_HOMEPAGE_URL}${SEKIVO_SCREENSHOT}")
-# Date of the 4.0.0 release in the AppStream data, the Debian changelog and the manual page.
+# Date of this version's release in the AppStream data, the Debian changelog and the manual page.
 set(SEKIVO_RELEASE_DATE "2026-12-07")
 
 # The Debian changelog's date form (RFC 5322, with the weekday) of the release date: the days
@@ -91,7 +91,7 @@ if(GZIP)
         DESTINATION ${CMAKE_INSTALL_DOCDIR})
 endif()
 
-# Debian package: cpack -G DEB in the build directory writes sekivo_4.0.0_<arch>.deb.
+# Debian package: cpack -G DEB in the build directory writes sekivo_<version>_<arch>.deb.
 set(CPACK_GENERATOR "DEB")
 set(CPACK_PACKAGE_NAME "sekivo")
 set(CPACK_PACKAGE_VENDOR "Sekivo developers")

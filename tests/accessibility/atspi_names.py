@@ -7,7 +7,7 @@ calculator with its launch button's action, reads the names of the inputs and re
 page, closes it with 閉じる and quits with 終了. Everything it started is killed at the end; a hard
 timeout turns a hang into a failure.
 
-Usage: atspi_names.py <program>
+Usage: atspi_names.py <program> <version as the program shows it, e.g. 4.00>
 """
 
 import ctypes
@@ -30,7 +30,9 @@ EXPECTED = {
         '全試合数', '上位 勝数', '上位 引分', '中位 勝数', '中位 引分', '中位 残試合',
         '下位 勝数', '下位 引分', '下位 残試合', 'ランク確定の有無の計算結果'],
 }
-LOGO = 'Sekivo プロ野球記録計算機 Ver 4.00'
+# The logo's name and the window title carry the version as the program shows it (argument 2).
+LOGO = 'Sekivo プロ野球記録計算機 Ver %s'
+TITLE = 'Sekivo Ver %s'
 
 failures = []
 started = []  # processes to stop at the end, newest last
@@ -286,9 +288,11 @@ def check_dialog(app, title, group_titles, seen_names):
 
 
 def main():
-    if len(sys.argv) != 2:
+    if len(sys.argv) != 3:
         sys.exit(__doc__)
-    program = sys.argv[1]
+    program, version = sys.argv[1], sys.argv[2]
+    global LOGO, TITLE
+    LOGO, TITLE = LOGO % version, TITLE % version
     signal.signal(signal.SIGALRM, on_alarm)
     signal.alarm(HARD_TIMEOUT)
     # Become the reaper of whatever the buses start, so that nothing outlives the test.
@@ -313,7 +317,7 @@ def main():
                                % sekivo.returncode)
         return application()
     app = wait_for('the program on the accessibility bus', running_application)
-    main_window = wait_for('the main window', lambda: window_titled(app, lambda t: t == 'Sekivo Ver 4.00'))
+    main_window = wait_for('the main window', lambda: window_titled(app, lambda t: t == TITLE))
 
     logo = find(main_window, 'image')
     if logo is None or logo.name != LOGO:

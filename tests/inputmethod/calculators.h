@@ -4,6 +4,7 @@
 // that a calculator added there is covered without editing the tests that use this.
 
 #include "mainwindow/mainwindow.h"
+#include "support/dialogs.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -77,9 +78,10 @@ inline QString withDialog(
         if (!dialog)
             return;
         name = dialog->objectName();
-        // Without a window manager an X server activates no window by itself.
+        // Without a window manager an X server activates no window by itself. Qt counts a dialog
+        // as active while its parent window is, so wait for the focus to reach the dialog itself.
         dialog->activateWindow();
-        if (!QTest::qWaitForWindowActive(dialog))
+        if (!waitForActive(dialog))
             qWarning("%s never became active", qPrintable(name));
         check(dialog);
         closeEverything();

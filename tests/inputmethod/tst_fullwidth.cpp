@@ -83,7 +83,7 @@ void enter(QSpinBox *box, Way way, const QString &text, int start)
     // A closed context menu may leave no window active.
     if (!box->isActiveWindow()) {
         box->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(box->window()));
+        QVERIFY(testing::waitForActive(box));
     }
     box->setFocus(Qt::TabFocusReason);
     QVERIFY(box->hasFocus());

@@ -296,7 +296,8 @@ public:
     {
         if (m_computes.isEmpty())
             return QStringLiteral("no compute button");
-        if (!QTest::qWaitForWindowActive(m_dialog))
+        // Qt counts a dialog as active while its parent window is: wait for the dialog itself.
+        if (!testing::waitForActive(m_dialog))
             return QStringLiteral("the dialog never became active");
         QObject hooks;
         for (QPushButton *button : m_computes) {
