@@ -1,8 +1,8 @@
 #include "app/qttranslator.h"
-#include "display/activation.h"
 #include "mainwindow/mainwindow.h"
-#include "reliability/launch.h"
+#include "support/activation.h"
 #include "support/dialogs.h"
+#include "support/launch.h"
 #include "support/translators.h"
 
 #include <QDesktopServices>

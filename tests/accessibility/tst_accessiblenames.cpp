@@ -4,7 +4,7 @@
 #include "accessibility/nesteddialog.h"
 #include "calculators/pitcher/prp.h"
 #include "mainwindow/mainwindow.h"
-#include "reliability/launch.h"
+#include "support/launch.h"
 #include "support/translators.h"
 
 #include <QAccessible>

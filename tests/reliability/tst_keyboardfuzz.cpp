@@ -11,8 +11,8 @@
 #include "calculators/pitcher/reliefpoints.h"
 #include "calculators/team/teamstats.h"
 #include "mainwindow/mainwindow.h"
-#include "reliability/launch.h"
 #include "support/dialogs.h"
+#include "support/launch.h"
 
 #include <QClipboard>
 #include <QComboBox>
