@@ -256,17 +256,7 @@ void tst_MainWindow::everyLaunchOpensAFreshDialog()
 
 void tst_MainWindow::calculatorsBelongToTheMainWindow_data()
 {
-    QTest::addColumn<QString>("button");
-
-    MainWindow window;
-    window.show();
-    const auto buttons = testing::launchButtons(&window);
-    QVERIFY(!buttons.isEmpty());
-    for (QPushButton *button : buttons) {
-        QString dialog;
-        QVERIFY(testing::withLaunchedDialog(button, [&](QDialog *d) { dialog = d->objectName(); }));
-        QTest::newRow(qPrintable(dialog)) << button->objectName();
-    }
+    testing::launchedDialogRows();
 }
 
 // Every calculator opens as a dialog of the main window: a window of its own at its fixed size,

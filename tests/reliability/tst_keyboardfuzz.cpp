@@ -633,17 +633,7 @@ void tst_KeyboardFuzz::cleanupTestCase()
 
 void tst_KeyboardFuzz::fuzz_data()
 {
-    QTest::addColumn<QString>("button");
-
-    MainWindow window;
-    window.show();
-    const auto buttons = testing::launchButtons(&window);
-    QVERIFY(!buttons.isEmpty());
-    for (QPushButton *button : buttons) {
-        QString dialog;
-        QVERIFY(testing::withLaunchedDialog(button, [&](QDialog *d) { dialog = d->objectName(); }));
-        QTest::newRow(qPrintable(dialog)) << button->objectName();
-    }
+    testing::launchedDialogRows();
 }
 
 void tst_KeyboardFuzz::fuzz()

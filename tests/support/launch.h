@@ -33,6 +33,22 @@ inline QList<QPushButton *> launchButtons(QMainWindow *window)
     return buttons;
 }
 
+// A "button" column with a row for each launch button, named after the dialog it opens.
+inline void launchedDialogRows()
+{
+    QTest::addColumn<QString>("button");
+
+    MainWindow window;
+    window.show();
+    const auto buttons = launchButtons(&window);
+    QVERIFY(!buttons.isEmpty());
+    for (QPushButton *button : buttons) {
+        QString dialog;
+        QVERIFY(withLaunchedDialog(button, [&](QDialog *d) { dialog = d->objectName(); }));
+        QTest::newRow(qPrintable(dialog)) << button->objectName();
+    }
+}
+
 // How long forEveryDialog() lets a check take in one dialog: typing into every box of the
 // largest calculator through a real input method takes a while.
 constexpr int everyDialogCheckMs = 120000;
