@@ -289,20 +289,10 @@ void tst_MainWindow::calculatorsBelongToTheMainWindow()
                                     .arg(d->y())));
         }
 
-        QTimer second; // a dialog opened by the click below runs this from its own loop
-        second.setSingleShot(true);
-        QObject::connect(&second, &QTimer::timeout, [&] {
-            for (QDialog *other : testing::openDialogs()) {
-                if (other == d)
-                    continue;
-                secondOpened.append(other->objectName());
-                QCOMPARE(other->parentWidget(), &window);
-                other->close();
-            }
+        testing::withSecondDialog(launch, d, [&](QDialog *other) {
+            secondOpened.append(other->objectName());
+            QCOMPARE(other->parentWidget(), &window);
         });
-        second.start(0);
-        testing::userClick(launch);
-        QCoreApplication::processEvents();
         QVERIFY(d->isVisible());
     });
     QVERIFY(opened);

@@ -272,6 +272,41 @@ bool withLaunchedDialog(QAbstractButton *button, Check check, int checkMs = 0)
     return seen;
 }
 
+// While `first` runs, clicks `launch` the way a user does, so that a modal `first` blocks the
+// click, and calls `check` with each other dialog that opens, from inside that dialog's loop;
+// the dialog is closed afterwards whatever `check` found. A check stuck in a loop of its own, or
+// a dialog that stays open, fails the test within the watchdog's time.
+template <typename Check>
+void withSecondDialog(QWidget *launch, QDialog *first, Check check)
+{
+    QPointer<QDialog> other;
+    Watchdog closed(QStringLiteral("the second dialog opened by %1 to close")
+                        .arg(launch->objectName()),
+                    [&other] {
+                        closePopups();
+                        if (other)
+                            other->reject();
+                    });
+    QTimer second; // a dialog opened by the click below runs this from its own loop
+    second.setSingleShot(true);
+    QObject::connect(&second, &QTimer::timeout, [&] {
+        for (QDialog *d : openDialogs()) {
+            if (d == first)
+                continue;
+            other = d;
+            closed.start();
+            check(d);
+            if (other)
+                other->close();
+        }
+    });
+    second.start(0);
+    userClick(launch);
+    QCoreApplication::processEvents();
+    if (closed.fired())
+        QTest::qFail(qPrintable(closed.message()), __FILE__, __LINE__);
+}
+
 // Types `values` into the spin boxes `names` (in that order) as a user would, replacing
 // what was there, then presses the compute button and returns the result text.
 inline QString compute(QDialog *dialog, const QStringList &names, const QList<int> &values,
