@@ -320,14 +320,8 @@ void tst_FullWidth::resultsAsAscii()
         };
         const auto results = [&] {
             QStringList shown;
-            for (QPushButton *button : dialog->findChildren<QPushButton *>()) {
-                if (button->text() != u"計算")
-                    continue;
-                QWidget *page = button->parentWidget();
-                QLineEdit *result = nullptr;
-                for (QLineEdit *edit :
-                    page->findChildren<QLineEdit *>(QString(), Qt::FindDirectChildrenOnly))
-                    result = edit;
+            for (QPushButton *button : computeButtons(dialog)) {
+                QLineEdit *result = resultField(button);
                 if (!result) {
                     shown.append(
                         QStringLiteral("<no result field beside %1>").arg(button->objectName()));
