@@ -152,8 +152,8 @@ int startValue(const QSpinBox *box)
 
 // Enters `ascii`, then `typed`, into `box` the same way and from the same start, and fails
 // unless both give the same outcome; `asTyped` is what `typed` gave.
-void enterBothWidths(QSpinBox *box, Way way, const QString &typed, const QString &ascii,
-    Outcome *asTyped)
+void enterBothWidths(
+    QSpinBox *box, Way way, const QString &typed, const QString &ascii, Outcome *asTyped)
 {
     const int start = startValue(box);
     enter(box, way, ascii, start);

@@ -78,8 +78,8 @@ inline void forEveryDialog(const std::function<void(QDialog *)> &check)
                 closePopupsAndDialogs();
             },
             everyDialogCheckMs);
-        QVERIFY2(opened,
-                 qPrintable(QStringLiteral("%1 opened no dialog").arg(button->objectName())));
+        QVERIFY2(
+            opened, qPrintable(QStringLiteral("%1 opened no dialog").arg(button->objectName())));
         if (QTest::currentTestFailed())
             return;
     }
