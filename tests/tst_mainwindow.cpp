@@ -1,8 +1,8 @@
 #include "app/qttranslator.h"
-#include "display/activation.h"
 #include "mainwindow/mainwindow.h"
-#include "reliability/launch.h"
+#include "support/activation.h"
 #include "support/dialogs.h"
+#include "support/launch.h"
 #include "support/translators.h"
 
 #include <QDesktopServices>
@@ -256,17 +256,7 @@ void tst_MainWindow::everyLaunchOpensAFreshDialog()
 
 void tst_MainWindow::calculatorsBelongToTheMainWindow_data()
 {
-    QTest::addColumn<QString>("button");
-
-    MainWindow window;
-    window.show();
-    const auto buttons = testing::launchButtons(&window);
-    QVERIFY(!buttons.isEmpty());
-    for (QPushButton *button : buttons) {
-        QString dialog;
-        QVERIFY(testing::withLaunchedDialog(button, [&](QDialog *d) { dialog = d->objectName(); }));
-        QTest::newRow(qPrintable(dialog)) << button->objectName();
-    }
+    testing::launchedDialogRows();
 }
 
 // Every calculator opens as a dialog of the main window: a window of its own at its fixed size,
@@ -299,20 +289,10 @@ void tst_MainWindow::calculatorsBelongToTheMainWindow()
                                     .arg(d->y())));
         }
 
-        QTimer second; // a dialog opened by the click below runs this from its own loop
-        second.setSingleShot(true);
-        QObject::connect(&second, &QTimer::timeout, [&] {
-            for (QDialog *other : testing::openDialogs()) {
-                if (other == d)
-                    continue;
-                secondOpened.append(other->objectName());
-                QCOMPARE(other->parentWidget(), &window);
-                other->close();
-            }
+        testing::withSecondDialog(launch, d, [&](QDialog *other) {
+            secondOpened.append(other->objectName());
+            QCOMPARE(other->parentWidget(), &window);
         });
-        second.start(0);
-        testing::userClick(launch);
-        QCoreApplication::processEvents();
         QVERIFY(d->isVisible());
     });
     QVERIFY(opened);

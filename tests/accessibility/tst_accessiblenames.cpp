@@ -1,10 +1,10 @@
 // What a screen reader announces for each input and result: Qt's accessibility interface is what
 // the platform bridge (AT-SPI on Linux) reads the names from.
 
-#include "accessibility/nesteddialog.h"
 #include "calculators/pitcher/prp.h"
 #include "mainwindow/mainwindow.h"
-#include "reliability/launch.h"
+#include "support/dialogs.h"
+#include "support/launch.h"
 #include "support/translators.h"
 
 #include <QAccessible>
@@ -70,6 +70,19 @@ QList<QWidget *> pages(QDialog *dialog)
     return list;
 }
 
+// Presses the main window's launch button `button` and runs `check` on the dialog it opens,
+// from inside the dialog's own loop.
+template <typename Check>
+void inDialogOf(const QString &button, Check check)
+{
+    MainWindow window;
+    window.show();
+    auto *launch = window.findChild<QPushButton *>(button);
+    QVERIFY2(launch, qPrintable(button));
+    QVERIFY2(testing::withLaunchedDialog(launch, check, 20000),
+             qPrintable(button + QStringLiteral(" opened no dialog")));
+}
+
 void launchButtonRows()
 {
     QTest::addColumn<QString>("button");
@@ -102,12 +115,7 @@ private slots:
 void tst_AccessibleNames::everyFieldHasItsOwnName()
 {
     QFETCH(QString, button);
-    MainWindow window;
-    window.show();
-    auto *launch = window.findChild<QPushButton *>(button);
-    QVERIFY2(launch, qPrintable(button));
-
-    const QString error = testing::inLaunchedDialog(launch, [](QDialog *dialog) {
+    inDialogOf(button, [](QDialog *dialog) {
         auto *group = dialog->findChild<QGroupBox *>(QStringLiteral("groupBox"));
         QVERIFY2(group, "groupBox");
         QHash<QString, QString> owner; // name -> object name
@@ -136,19 +144,13 @@ void tst_AccessibleNames::everyFieldHasItsOwnName()
             }
         }
     });
-    QVERIFY2(error.isEmpty(), qPrintable(error));
 }
 
 // Names are form texts: a language change sets them again, through the translator.
 void tst_AccessibleNames::namesGoThroughTranslation()
 {
     QFETCH(QString, button);
-    MainWindow window;
-    window.show();
-    auto *launch = window.findChild<QPushButton *>(button);
-    QVERIFY2(launch, qPrintable(button));
-
-    const QString error = testing::inLaunchedDialog(launch, [](QDialog *dialog) {
+    inDialogOf(button, [](QDialog *dialog) {
         const QList<QWidget *> all = fields(dialog);
         const QStringList before = names(all);
         const QString title = dialog->windowTitle();
@@ -161,7 +163,6 @@ void tst_AccessibleNames::namesGoThroughTranslation()
             QCOMPARE(after.at(i), "[" + before.at(i) + "]");
         QTRY_COMPARE(names(all), before);
     });
-    QVERIFY2(error.isEmpty(), qPrintable(error));
 }
 
 void tst_AccessibleNames::runnerCountNameFollowsTheChosenItem_data()

@@ -15,8 +15,8 @@
 #include "calculators/team/tsav.h"
 #include "calculators/team/twp.h"
 #include "mainwindow/mainwindow.h"
-#include "reliability/launch.h"
 #include "support/calculatorchecks.h"
+#include "support/launch.h"
 
 #include <QComboBox>
 #include <QImage>

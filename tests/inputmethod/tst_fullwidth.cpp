@@ -150,6 +150,25 @@ int startValue(const QSpinBox *box)
     return qMin(4, box->maximum());
 }
 
+// Enters `ascii`, then `typed`, into `box` the same way and from the same start, and fails
+// unless both give the same outcome; `asTyped` is what `typed` gave.
+void enterBothWidths(
+    QSpinBox *box, Way way, const QString &typed, const QString &ascii, Outcome *asTyped)
+{
+    const int start = startValue(box);
+    enter(box, way, ascii, start);
+    if (QTest::currentTestFailed())
+        return;
+    const Outcome asAscii = outcome(box);
+    enter(box, way, typed, start);
+    if (QTest::currentTestFailed())
+        return;
+    *asTyped = outcome(box);
+    QVERIFY2(*asTyped == asAscii,
+        qPrintable(QStringLiteral("%1 shows %2 for \"%3\" but %4 for \"%5\"")
+                       .arg(describe(box), text(*asTyped), typed, text(asAscii), ascii)));
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(Way)
@@ -228,18 +247,10 @@ void tst_FullWidth::enteredAsAscii()
     forEveryDialog([&](QDialog *dialog) {
         for (QSpinBox *box : dialog->findChildren<QSpinBox *>()) {
             ++boxes;
-            const int start = startValue(box);
-            enter(box, way, ascii, start);
+            Outcome asTyped {};
+            enterBothWidths(box, way, typed, ascii, &asTyped);
             if (QTest::currentTestFailed())
                 return;
-            const Outcome asAscii = outcome(box);
-            enter(box, way, typed, start);
-            if (QTest::currentTestFailed())
-                return;
-            const Outcome asTyped = outcome(box);
-            QVERIFY2(asTyped == asAscii,
-                qPrintable(QStringLiteral("%1 shows %2 for \"%3\" but %4 for \"%5\"")
-                               .arg(describe(box), text(asTyped), typed, text(asAscii), ascii)));
             if (box->maximum() == 999) {
                 QVERIFY2(asTyped.value == expected,
                     qPrintable(QStringLiteral("%1 holds %2 for \"%3\", not %4")
@@ -268,19 +279,10 @@ void tst_FullWidth::aboveMaximumBoundedAsAscii()
     forEveryDialog([&](QDialog *dialog) {
         for (QSpinBox *box : dialog->findChildren<QSpinBox *>()) {
             const QString ascii = QString::number(box->maximum() + 1);
-            const QString typed = fullWidth(ascii);
-            const int start = startValue(box);
-            enter(box, way, ascii, start);
+            Outcome asTyped {};
+            enterBothWidths(box, way, fullWidth(ascii), ascii, &asTyped);
             if (QTest::currentTestFailed())
                 return;
-            const Outcome asAscii = outcome(box);
-            enter(box, way, typed, start);
-            if (QTest::currentTestFailed())
-                return;
-            const Outcome asTyped = outcome(box);
-            QVERIFY2(asTyped == asAscii,
-                qPrintable(QStringLiteral("%1 shows %2 for \"%3\" but %4 for \"%5\"")
-                               .arg(describe(box), text(asTyped), typed, text(asAscii), ascii)));
             QVERIFY2(asTyped.value <= box->maximum(),
                 qPrintable(QStringLiteral("%1 holds %2").arg(describe(box)).arg(asTyped.value)));
         }
@@ -318,14 +320,8 @@ void tst_FullWidth::resultsAsAscii()
         };
         const auto results = [&] {
             QStringList shown;
-            for (QPushButton *button : dialog->findChildren<QPushButton *>()) {
-                if (button->text() != u"計算")
-                    continue;
-                QWidget *page = button->parentWidget();
-                QLineEdit *result = nullptr;
-                for (QLineEdit *edit :
-                    page->findChildren<QLineEdit *>(QString(), Qt::FindDirectChildrenOnly))
-                    result = edit;
+            for (QPushButton *button : computeButtons(dialog)) {
+                QLineEdit *result = resultField(button);
                 if (!result) {
                     shown.append(
                         QStringLiteral("<no result field beside %1>").arg(button->objectName()));

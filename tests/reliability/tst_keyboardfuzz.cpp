@@ -11,8 +11,8 @@
 #include "calculators/pitcher/reliefpoints.h"
 #include "calculators/team/teamstats.h"
 #include "mainwindow/mainwindow.h"
-#include "reliability/launch.h"
 #include "support/dialogs.h"
+#include "support/launch.h"
 
 #include <QClipboard>
 #include <QComboBox>
@@ -633,17 +633,7 @@ void tst_KeyboardFuzz::cleanupTestCase()
 
 void tst_KeyboardFuzz::fuzz_data()
 {
-    QTest::addColumn<QString>("button");
-
-    MainWindow window;
-    window.show();
-    const auto buttons = testing::launchButtons(&window);
-    QVERIFY(!buttons.isEmpty());
-    for (QPushButton *button : buttons) {
-        QString dialog;
-        QVERIFY(testing::withLaunchedDialog(button, [&](QDialog *d) { dialog = d->objectName(); }));
-        QTest::newRow(qPrintable(dialog)) << button->objectName();
-    }
+    testing::launchedDialogRows();
 }
 
 void tst_KeyboardFuzz::fuzz()

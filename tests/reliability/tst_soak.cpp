@@ -2,8 +2,8 @@
 // SEKIVO_SOAK_ROUNDS sets the number of rounds (default 500).
 
 #include "mainwindow/mainwindow.h"
-#include "reliability/launch.h"
 #include "support/dialogs.h"
+#include "support/launch.h"
 
 #include <QFile>
 #include <QTest>

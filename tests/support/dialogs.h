@@ -17,6 +17,7 @@
 #include <QWindow>
 
 #include <functional>
+#include <optional>
 #include <type_traits>
 #include <utility>
 #include <vector>
@@ -54,15 +55,31 @@ inline void rejectOpenDialogs()
         d->reject();
 }
 
+// Closes the open popups (a context menu, a combo box's list), which ends their loops.
+inline void closePopups()
+{
+    while (QWidget *popup = QApplication::activePopupWidget())
+        popup->close();
+}
+
+// Whatever stays open when a check gives up: a context menu, then the dialogs.
+inline void closePopupsAndDialogs()
+{
+    closePopups();
+    for (QDialog *d : openDialogs())
+        d->close();
+}
+
 // Guards a wait in an event loop that should end by itself: once started, if the watchdog is
-// still alive after `watchdogMs`, `breakLoop` ends the loop and fired() says so; the test then
-// fails with message(), which names what did not happen. The watchdog belongs to the test
-// function that made it, so it can never fire into a later test.
+// still alive after `ms` (`watchdogMs` unless given), `breakLoop` ends the loop and fired() says
+// so; the test then fails with message(), which names what did not happen. The watchdog belongs
+// to the test function that made it, so it can never fire into a later test.
 class Watchdog
 {
 public:
-    explicit Watchdog(QString what, std::function<void()> breakLoop = rejectOpenDialogs)
-        : m_what(std::move(what)), m_breakLoop(std::move(breakLoop))
+    explicit Watchdog(QString what, std::function<void()> breakLoop = rejectOpenDialogs,
+                      int ms = watchdogMs)
+        : m_what(std::move(what)), m_breakLoop(std::move(breakLoop)), m_ms(ms)
     {
         m_timer.setSingleShot(true);
         QObject::connect(&m_timer, &QTimer::timeout, [this] {
@@ -71,17 +88,18 @@ public:
         });
     }
 
-    void start() { m_timer.start(watchdogMs); }
+    void start() { m_timer.start(m_ms); }
     void stop() { m_timer.stop(); }
     bool fired() const { return m_fired; }
     QString message() const
     {
-        return QStringLiteral("waited %1 s for %2").arg(watchdogMs / 1000).arg(m_what);
+        return QStringLiteral("waited %1 s for %2").arg(m_ms / 1000).arg(m_what);
     }
 
 private:
     QString m_what;
     std::function<void()> m_breakLoop;
+    int m_ms;
     QTimer m_timer;
     bool m_fired = false;
 };
@@ -208,22 +226,34 @@ inline int execUntilClosed(QDialog *d, const std::function<void()> &act, const Q
 // dialog from inside the loop. The dialog is closed afterwards whatever `check` found, so a
 // failing check cannot hang the test; a dialog that refuses to close, or a launch slot that
 // does not return once its dialog has closed, fails the test within the watchdog's time.
+// With `checkMs`, a check that waits in loops of its own (a context menu, a second dialog)
+// may take that long: then a watchdog closes the menus and dialogs, which ends those loops,
+// and the test fails saying which check it stopped.
 // Returns whether a dialog was seen at all.
 template <typename Check>
-bool withLaunchedDialog(QAbstractButton *button, Check check)
+bool withLaunchedDialog(QAbstractButton *button, Check check, int checkMs = 0)
 {
     bool seen = false;
     Watchdog returned(QStringLiteral("the launch slot of %1 to return after its dialog closed")
                           .arg(button->objectName()));
+    std::optional<Watchdog> checked; // made once the dialog's name is known
     QTimer inside; // owned here: when no dialog opens, it dies unfired with this function
     inside.setSingleShot(true);
-    QObject::connect(&inside, &QTimer::timeout, [&seen, &check, &returned] {
+    QObject::connect(&inside, &QTimer::timeout, [&, checkMs] {
         QPointer<QDialog> dialog = openDialog();
         if (!dialog)
             return;
         seen = true;
         const QString name = dialog->objectName();
+        if (checkMs > 0) {
+            checked.emplace(QStringLiteral("the check in %1, opened by %2, to end")
+                                .arg(name, button->objectName()),
+                            closePopupsAndDialogs, checkMs);
+            checked->start();
+        }
         check(dialog.data());
+        if (checked)
+            checked->stop();
         if (dialog)
             dialog->close();
         if (dialog && dialog->isVisible()) {
@@ -235,9 +265,46 @@ bool withLaunchedDialog(QAbstractButton *button, Check check)
     });
     inside.start(0);
     button->click();
+    if (checked && checked->fired())
+        QTest::qFail(qPrintable(checked->message()), __FILE__, __LINE__);
     if (returned.fired())
         QTest::qFail(qPrintable(returned.message()), __FILE__, __LINE__);
     return seen;
+}
+
+// While `first` runs, clicks `launch` the way a user does, so that a modal `first` blocks the
+// click, and calls `check` with each other dialog that opens, from inside that dialog's loop;
+// the dialog is closed afterwards whatever `check` found. A check stuck in a loop of its own, or
+// a dialog that stays open, fails the test within the watchdog's time.
+template <typename Check>
+void withSecondDialog(QWidget *launch, QDialog *first, Check check)
+{
+    QPointer<QDialog> other;
+    Watchdog closed(QStringLiteral("the second dialog opened by %1 to close")
+                        .arg(launch->objectName()),
+                    [&other] {
+                        closePopups();
+                        if (other)
+                            other->reject();
+                    });
+    QTimer second; // a dialog opened by the click below runs this from its own loop
+    second.setSingleShot(true);
+    QObject::connect(&second, &QTimer::timeout, [&] {
+        for (QDialog *d : openDialogs()) {
+            if (d == first)
+                continue;
+            other = d;
+            closed.start();
+            check(d);
+            if (other)
+                other->close();
+        }
+    });
+    second.start(0);
+    userClick(launch);
+    QCoreApplication::processEvents();
+    if (closed.fired())
+        QTest::qFail(qPrintable(closed.message()), __FILE__, __LINE__);
 }
 
 // Types `values` into the spin boxes `names` (in that order) as a user would, replacing

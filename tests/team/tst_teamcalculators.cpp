@@ -383,24 +383,14 @@ void tst_TeamCalculators::mainWindowBesideTheDialog()
     const bool seen = testing::withLaunchedDialog(launch, [&](QDialog *first) {
         QCOMPARE(first->objectName(), dialog);
         QCOMPARE(QGuiApplication::modalWindow() != nullptr, form.modal);
-        QTimer second; // a dialog opened by the click below runs this from its own loop
-        second.setSingleShot(true);
-        QObject::connect(&second, &QTimer::timeout, [&] {
-            for (QDialog *other : testing::openDialogs()) {
-                if (other == first)
-                    continue;
-                ++opened;
-                QCOMPARE(other->objectName(), dialog);
-                QVERIFY(first->isVisible());
-                computedInSecond
-                    = !testing::compute(other, form.inputs, QList<int>(form.inputs.size(), 0))
-                           .isEmpty();
-                other->close();
-            }
+        testing::withSecondDialog(launch, first, [&](QDialog *other) {
+            ++opened;
+            QCOMPARE(other->objectName(), dialog);
+            QVERIFY(first->isVisible());
+            computedInSecond
+                = !testing::compute(other, form.inputs, QList<int>(form.inputs.size(), 0))
+                       .isEmpty();
         });
-        second.start(0);
-        userClick(launch);
-        QCoreApplication::processEvents();
         QVERIFY(first->isVisible());
     });
     QVERIFY(seen);

@@ -1,6 +1,6 @@
 #include "calculators/team/teamstats.h"
 #include "calculators/team/twp.h"
-#include "display/activation.h"
+#include "support/activation.h"
 #include "support/calculatorchecks.h"
 
 #include <QTest>
