@@ -77,8 +77,11 @@ def start_x_server():
         if os.path.exists('/tmp/.X%d-lock' % number):
             continue
         r, w = os.pipe()
+        # -noreset: by default the server resets when its last client leaves, as the
+        # accessibility bus launcher does after marking the root window, and a client connecting
+        # during that reset is refused.
         server = start(['Xvfb', ':%d' % number, '-displayfd', str(w), '-screen', '0', '1024x768x24',
-                        '-nolisten', 'tcp'],
+                        '-nolisten', 'tcp', '-noreset'],
                        pass_fds=(w,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         os.close(w)
         display = read_line(r)
