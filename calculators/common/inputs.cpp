@@ -78,13 +78,6 @@ QChar toAscii(QChar c)
     return isFullWidthDigit(c) ? QChar(char16_t(u'0' + (c.unicode() - u'０'))) : c;
 }
 
-QString toAscii(QString text)
-{
-    for (QChar &c : text)
-        c = toAscii(c);
-    return text;
-}
-
 bool hasFullWidthDigit(const QString &text)
 {
     return std::any_of(text.cbegin(), text.cend(), isFullWidthDigit);
@@ -102,13 +95,13 @@ public:
 
     State validate(QString &input, int &pos) const override
     {
-        input = toAscii(input);
+        input = asciiDigits(input);
         return m_own ? m_own->validate(input, pos) : Acceptable;
     }
 
     void fixup(QString &input) const override
     {
-        input = toAscii(input);
+        input = asciiDigits(input);
         if (m_own)
             m_own->fixup(input);
     }
@@ -133,7 +126,7 @@ protected:
             auto *key = static_cast<QKeyEvent *>(event);
             if (!hasFullWidthDigit(key->text()))
                 return false;
-            const QString text = toAscii(key->text());
+            const QString text = asciiDigits(key->text());
             const int code = text.size() == 1 && text.at(0).isDigit()
                 ? Qt::Key_0 + (text.at(0).unicode() - u'0')
                 : key->key();
@@ -150,7 +143,7 @@ protected:
                 return false;
             QInputMethodEvent ascii(im->preeditString(), im->attributes());
             ascii.setCommitString(
-                toAscii(im->commitString()), im->replacementStart(), im->replacementLength());
+                asciiDigits(im->commitString()), im->replacementStart(), im->replacementLength());
             QCoreApplication::sendEvent(watched, &ascii);
             event->setAccepted(ascii.isAccepted());
             return true;
@@ -170,6 +163,13 @@ void takeFullWidthDigits(QAbstractSpinBox *box, QObject *typing)
 }
 
 } // namespace
+
+QString asciiDigits(QString text)
+{
+    for (QChar &c : text)
+        c = toAscii(c);
+    return text;
+}
 
 void setUpInputs(QWidget *dialog)
 {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 class QSpinBox;
 class QWidget;
 
@@ -24,5 +26,10 @@ int readInt(const QSpinBox *box);
 //   space behaves as a space does, an ideographic full stop is refused as a full stop is.
 // - The boxes ask an input method for digits and no predictions.
 void setUpInputs(QWidget *dialog);
+
+// `text` with every full-width digit made the ASCII digit it stands for, and nothing else
+// changed: what the spin boxes do to what they are given, for text read elsewhere (a pasted
+// table).
+QString asciiDigits(QString text);
 
 } // namespace calc
