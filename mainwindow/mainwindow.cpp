@@ -13,6 +13,7 @@
 #include "calculators/team/tovp.h"
 #include "calculators/team/trd.h"
 #include "calculators/team/tsav.h"
+#include "calculators/team/tstd.h"
 #include "calculators/team/twp.h"
 
 #include <QDesktopServices>
@@ -64,6 +65,7 @@ MainWindow::~MainWindow() = default;
 
 void MainWindow::on_pushButton_13_clicked() { runCalculator<PRP>(this); }
 void MainWindow::on_pushButton_6_clicked() { runCalculator<TRD>(this); }
+void MainWindow::on_pushButton_15_clicked() { runCalculator<TSTD>(this); }
 void MainWindow::on_pushButton_5_clicked() { runCalculator<TOVP>(this); }
 void MainWindow::on_pushButton_4_clicked() { runCalculator<TMN>(this); }
 void MainWindow::on_pushButton_7_clicked() { runCalculator<BTAB>(this); }

@@ -21,6 +21,7 @@ public:
 private slots:
     void on_pushButton_13_clicked();
     void on_pushButton_6_clicked();
+    void on_pushButton_15_clicked();
     void on_pushButton_5_clicked();
     void on_pushButton_4_clicked();
     void on_pushButton_7_clicked();

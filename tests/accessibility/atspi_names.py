@@ -259,8 +259,10 @@ def check_dialog(app, title, group_titles, seen_names):
     group = next((n for n in walk(window) if n.getRoleName() == 'panel' and n.name.startswith('■')),
                  None)
     group_title = group.name if group else None
-    pages = [n for n in walk(window) if n.getRoleName() in ('push button', 'page tab')
-             and n.name not in ('計算', '閉じる') and n.name.strip() != '閉じる']
+    # The pages of a tool box (a layered pane) open with its buttons; the dialog's own buttons
+    # (計算, 閉じる, コピー ...) are not pages.
+    pages = [n for n in walk(window) if n.getRoleName() == 'page tab'
+             or (n.getRoleName() == 'push button' and n.parent.getRoleName() == 'layered pane')]
     names = []
     for page in pages or [None]:
         if page is not None:

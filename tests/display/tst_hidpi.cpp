@@ -13,6 +13,7 @@
 #include "calculators/team/tovp.h"
 #include "calculators/team/trd.h"
 #include "calculators/team/tsav.h"
+#include "calculators/team/tstd.h"
 #include "calculators/team/twp.h"
 #include "mainwindow/mainwindow.h"
 #include "support/calculatorchecks.h"
@@ -31,13 +32,13 @@ using testing::child;
 
 namespace {
 
-const char *const dialogNames[] = { "TWP", "TSAV", "TGB", "TMN", "TOVP", "TRD", "BTAB", "BAVG",
-    "BTB", "BRB", "PERA", "PRIP", "PRP" };
+const char *const dialogNames[] = { "TWP", "TSAV", "TGB", "TMN", "TOVP", "TRD", "TSTD", "BTAB",
+    "BAVG", "BTB", "BRB", "PERA", "PRIP", "PRP" };
 
 std::unique_ptr<QDialog> makeDialog(const QString &name)
 {
-    return testing::makeNamed<TWP, TSAV, TGB, TMN, TOVP, TRD, BTAB, BAVG, BTB, BRB, PERA, PRIP,
-        PRP>(name);
+    return testing::makeNamed<TWP, TSAV, TGB, TMN, TOVP, TRD, TSTD, BTAB, BAVG, BTB, BRB, PERA,
+        PRIP, PRP>(name);
 }
 
 // The pixels of `image` drawn over the label's background, as the label paints them.

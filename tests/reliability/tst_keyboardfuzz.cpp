@@ -182,11 +182,12 @@ const QHash<QString, Oracle> &oracles()
     return table;
 }
 
-// Any number or fixed word that some calculator shows.
+// Any number or fixed word that some calculator shows, or a line of the league table's summary.
 const QRegularExpression &genericForm()
 {
-    static const QRegularExpression form(
-        QStringLiteral("^(-?\\d+(\\.\\d+)?|優勝|有|無|確定|未確定)$"));
+    static const QRegularExpression form(QStringLiteral(
+        "^(-?\\d+(\\.\\d+)?|優勝|有|無|確定|未確定|マジック \\d+ .+（対象: .+）|優勝 .+"
+        "|マジック点灯なし|入力エラー: .+)$"));
     return form;
 }
 
@@ -349,9 +350,15 @@ private:
         }
     }
 
+    // An input a user can reach: the league table switches off the rows beyond its team count.
     QWidget *focusTarget()
     {
-        QWidget *target = m_targets.at(pick(int(m_targets.size())));
+        QList<QWidget *> enabled;
+        for (QWidget *w : std::as_const(m_targets)) {
+            if (w->isEnabled())
+                enabled.append(w);
+        }
+        QWidget *target = enabled.at(pick(int(enabled.size())));
         reveal(target);
         target->setFocus(Qt::OtherFocusReason);
         return target;
@@ -538,9 +545,11 @@ private:
                          .arg(box->value())
                          .arg(maximum));
             }
+            // Without an oracle a range within 0 to 999 will do (the league table counts
+            // 2 to 6 teams).
             const bool exact = m_oracle != nullptr;
-            if (box->minimum() != 0
-                || (exact ? box->maximum() != maximum : box->maximum() > maximum)) {
+            if (exact ? box->minimum() != 0 || box->maximum() != maximum
+                      : box->minimum() < 0 || box->maximum() > maximum) {
                 fail(QStringLiteral("%1 accepts %2 to %3, not 0 to %4")
                          .arg(box->objectName())
                          .arg(box->minimum())
