@@ -31,7 +31,7 @@ Texts latinTexts()
 {
     Texts t { { QStringLiteral("Team"), QStringLiteral("Batter"), QStringLiteral("Pitcher") }, {},
         QStringLiteral("Quit") };
-    for (int i = 1; i <= 13; ++i)
+    for (int i = 1; i <= 14; ++i)
         t.buttons << QStringLiteral("Button %1").arg(i);
     return t;
 }
@@ -41,9 +41,10 @@ Texts japaneseTexts()
     return { { QStringLiteral("チーム"), QStringLiteral("打者"), QStringLiteral("投手") },
         { QStringLiteral("勝率"), QStringLiteral("貯金"), QStringLiteral("ゲーム差"),
             QStringLiteral("マジックナンバー"), QStringLiteral("自力優勝の可能性の有無"),
-            QStringLiteral("ランク確定の有無"), QStringLiteral("打数"), QStringLiteral("打率"),
-            QStringLiteral("塁打数"), QStringLiteral("規定打席"), QStringLiteral("防御率"),
-            QStringLiteral("規定投球回数"), QStringLiteral("リリーフポイント") },
+            QStringLiteral("ランク確定の有無"), QStringLiteral("順位表"), QStringLiteral("打数"),
+            QStringLiteral("打率"), QStringLiteral("塁打数"), QStringLiteral("規定打席"),
+            QStringLiteral("防御率"), QStringLiteral("規定投球回数"),
+            QStringLiteral("リリーフポイント") },
         QStringLiteral("終了") };
 }
 
@@ -92,7 +93,7 @@ int main(int argc, char *argv[])
         banner->setPixmap(QPixmap(images + QStringLiteral("/SK_logo.png")));
     layout->addWidget(banner);
     int number = 0;
-    layout->addWidget(buttonGroup(texts.groups.at(0), { 4, 2 }, texts, number));
+    layout->addWidget(buttonGroup(texts.groups.at(0), { 4, 3 }, texts, number));
     layout->addWidget(buttonGroup(texts.groups.at(1), { 4 }, texts, number));
     layout->addWidget(buttonGroup(texts.groups.at(2), { 3 }, texts, number));
     auto *bottom = new QHBoxLayout;

@@ -56,9 +56,10 @@ public:
         , m_opens(opens)
     {
         // The launch buttons in the order the window shows them.
-        static const char *const names[] = { "pushButton", "pushButton_2", "pushButton_3",
-            "pushButton_4", "pushButton_5", "pushButton_6", "pushButton_7", "pushButton_8",
-            "pushButton_9", "pushButton_10", "pushButton_11", "pushButton_12", "pushButton_13" };
+        static const char *const names[]
+            = { "pushButton", "pushButton_2", "pushButton_3", "pushButton_4", "pushButton_5",
+                  "pushButton_6", "pushButton_15", "pushButton_7", "pushButton_8", "pushButton_9",
+                  "pushButton_10", "pushButton_11", "pushButton_12", "pushButton_13" };
         for (const char *name : names) {
             if (auto *b = mainWindow->findChild<QAbstractButton *>(QLatin1String(name)))
                 m_buttons.append(b);
