@@ -39,11 +39,13 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)'
 
 # Only what Sekivo and its tests use. Debian's source lacks the Wintab header, so no tablet events;
 # the third-party libraries are Qt's bundled ones (there are no Windows builds of the system's).
+# OpenGL is switched off through INPUT_opengl: FEATURE_opengl=OFF alone leaves dynamic OpenGL on,
+# and the Windows platform plugin then fails to compile.
 options='-DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=ON
 -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake
 -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF
 -DFEATURE_tabletevent=OFF
--DFEATURE_sql=OFF -DFEATURE_network=OFF -DFEATURE_dbus=OFF -DFEATURE_opengl=OFF
+-DFEATURE_sql=OFF -DFEATURE_network=OFF -DFEATURE_dbus=OFF -DINPUT_opengl=no
 -DFEATURE_printsupport=OFF -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF -DFEATURE_jpeg=OFF
 -DFEATURE_system_zlib=OFF -DFEATURE_system_png=OFF -DFEATURE_system_freetype=OFF
 -DFEATURE_system_harfbuzz=OFF -DFEATURE_system_pcre2=OFF'
