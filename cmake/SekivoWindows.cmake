@@ -13,9 +13,9 @@ install(FILES $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin> DESTINATION platform
 install(FILES $<TARGET_FILE:Qt6::QWindowsVistaStylePlugin> DESTINATION styles)
 install(FILES $<TARGET_FILE:Qt6::QICOPlugin> DESTINATION imageformats)
 
-# The compiler's runtime, which MinGW links as DLLs. SEKIVO_WINDOWS_RUNTIME_DIRS also serve the
-# tests, which run the built programs under Wine (tests/CMakeLists.txt).
-set(SEKIVO_WINDOWS_RUNTIME_DIRS "")
+# The compiler's runtime, which MinGW links as DLLs. The tests run the built programs under Wine
+# with the same DLLs (tests/CMakeLists.txt).
+set(SEKIVO_WINDOWS_RUNTIME "")
 foreach(dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
     execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${dll}
         OUTPUT_VARIABLE path OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
@@ -23,11 +23,8 @@ foreach(dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
         message(FATAL_ERROR "${CMAKE_CXX_COMPILER} does not find ${dll}")
     endif()
     install(FILES ${path} DESTINATION .)
-    get_filename_component(dir ${path} DIRECTORY)
-    file(REAL_PATH ${dir} dir)
-    list(APPEND SEKIVO_WINDOWS_RUNTIME_DIRS ${dir})
+    list(APPEND SEKIVO_WINDOWS_RUNTIME ${path})
 endforeach()
-list(REMOVE_DUPLICATES SEKIVO_WINDOWS_RUNTIME_DIRS)
 
 # Qt looks for its plugins and catalogues relative to the program's folder.
 file(WRITE ${PROJECT_BINARY_DIR}/packaging/qt.conf "[Paths]\nPrefix = .\n")
