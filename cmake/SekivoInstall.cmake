@@ -17,6 +17,13 @@ target_compile_definitions(sekivo PRIVATE SEKIVO_APP_ID="${SEKIVO_APP_ID}")
 # The package's maintainer, in the package and in its changelog.
 set(SEKIVO_MAINTAINER "Sekivo developers <sekivo@${SEKIVO_HOMEPAGE_HOST}>")
 
+# Windows programs are delivered as a folder, a zip and an installer instead of the Linux tree
+# and the Debian package below.
+if(WIN32)
+    include(${CMAKE_CURRENT_LIST_DIR}/SekivoWindows.cmake)
+    return()
+endif()
+
 # The font that draws the Japanese interface; the Debian package depends on it.
 set(SEKIVO_CJK_FONT_PACKAGE "fonts-ipafont-gothic")
 

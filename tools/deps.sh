@@ -8,8 +8,22 @@
 # program's accessibility tree over the AT-SPI bus, as a screen reader does; with xdotool, ibus,
 # ibus-anthy, dconf-gsettings-backend and libglib2.0-bin (gsettings) a test types through a real
 # Japanese input method.
+# With --windows also what the Windows build needs: the MinGW-w64 cross compiler, Wine to run its
+# tests, NSIS for the installer, xclip and icoutils for the checks of the installed program and of
+# its resources; then it builds the Windows Qt once (tools/windows-qt.sh, about 20 minutes; later
+# runs reuse it).
 # Cheap when everything is already there: apt is only asked when a package is missing.
 set -eu
+
+windows=false
+case "${1-}" in
+--windows) windows=true ;;
+"") ;;
+*)
+    echo "usage: $0 [--windows]" >&2
+    exit 2
+    ;;
+esac
 
 packages="build-essential cmake ninja-build
 qt6-base-dev qt6-base-dev-tools qt6-translations-l10n qt6-wayland
@@ -18,6 +32,9 @@ weston
 desktop-file-utils appstream dpkg-dev file lintian
 xvfb dbus at-spi2-core python3-pyatspi
 xdotool ibus ibus-anthy dconf-gsettings-backend libglib2.0-bin"
+if $windows; then
+    packages="$packages g++-mingw-w64-x86-64-posix wine wine64 nsis xclip icoutils"
+fi
 
 missing=""
 for p in $packages; do
@@ -28,4 +45,8 @@ if [ -n "$missing" ]; then
     apt-get update -qq
     # shellcheck disable=SC2086
     apt-get install -y -qq --no-install-recommends $missing
+fi
+
+if $windows; then
+    "$(dirname "$0")/windows-qt.sh"
 fi
