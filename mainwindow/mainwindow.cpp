@@ -85,7 +85,11 @@ void MainWindow::on_pushButton_14_clicked()
     // own dialog while this window is still there, and closing this window leaves no window open.
     for (QDialog *dialog : findChildren<QDialog *>(Qt::FindDirectChildrenOnly))
         dialog->close();
-    close();
+    // This window closes from the event queue, once those loops have returned. On Windows a
+    // dialog's loop that was told to end while another dialog's loop ran inside it goes back to
+    // waiting for a message before it notices; the queued close is that message, so the program
+    // ends without waiting for the mouse to move.
+    QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
 }
 
 void MainWindow::on_label_2_linkActivated(const QString &link)
