@@ -9,9 +9,9 @@
 # ibus-anthy, dconf-gsettings-backend and libglib2.0-bin (gsettings) a test types through a real
 # Japanese input method.
 # With --windows also what the Windows build needs: the MinGW-w64 cross compiler, Wine to run its
-# tests, NSIS for the installer, xclip and icoutils for the checks of the installed program and of
-# its resources; then it builds the Windows Qt once (tools/windows-qt.sh, about 20 minutes; later
-# runs reuse it).
+# tests and its own fonts (fonts-wine: Tahoma, Windows' dialog face), NSIS for the installer, xclip
+# and icoutils for the checks of the installed program and of its resources; then it builds the
+# Windows Qt once (tools/windows-qt.sh, about 20 minutes; later runs reuse it).
 # Cheap when everything is already there: apt is only asked when a package is missing.
 set -eu
 
@@ -33,7 +33,7 @@ desktop-file-utils appstream dpkg-dev file lintian
 xvfb dbus at-spi2-core python3-pyatspi
 xdotool ibus ibus-anthy dconf-gsettings-backend libglib2.0-bin"
 if $windows; then
-    packages="$packages g++-mingw-w64-x86-64-posix wine wine64 nsis xclip icoutils"
+    packages="$packages g++-mingw-w64-x86-64-posix wine wine64 fonts-wine nsis xclip icoutils"
 fi
 
 missing=""

@@ -45,6 +45,11 @@ export DISPLAY=:$(cat "$work/display")
 files() { (cd "$WINEPREFIX/drive_c" && find . -type f | sort); }
 apps_entry='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Sekivo'
 timeout 180 wineboot --init && timeout 60 wineserver -w || fail "no Wine prefix"
+# Windows has Tahoma, the face of its dialog font "MS Shell Dlg". Debian's Wine does not load its
+# own copy (fonts-wine) from where that package puts it, and Qt then draws Latin text, digits
+# included, in whatever face it meets first; in the prefix's font folder it is found.
+cp /usr/share/wine/fonts/tahoma.ttf /usr/share/wine/fonts/tahomabd.ttf "$WINEPREFIX/drive_c/windows/Fonts/" ||
+    fail "no Tahoma (fonts-wine)"
 files >"$work/before"
 timeout 180 wine "$setup" /S && timeout 60 wineserver -w || fail "the silent install failed"
 files | comm -13 "$work/before" - >"$work/added"
