@@ -1,3 +1,4 @@
+#include "app/platformchoice.h"
 #include "app/qttranslator.h"
 #include "mainwindow/mainwindow.h"
 
@@ -9,6 +10,11 @@ int main(int argc, char *argv[])
 {
     // The icon and logo are compiled into the static core library; register them explicitly.
     Q_INIT_RESOURCE(images);
+
+    // Through XWayland where Qt's own Wayland client would abort at random (platformchoice.h).
+    const QByteArray platform = startPlatform(argc, argv);
+    if (!platform.isEmpty())
+        qputenv("QT_QPA_PLATFORM", platform);
 
     QApplication app(argc, argv);
     // Matches the window to its launcher (<id>.desktop) and names it to the desktop shell.

@@ -119,7 +119,9 @@ set(CPACK_DEBIAN_PACKAGE_SECTION "math")
 set(CPACK_DEBIAN_PACKAGE_PRIORITY "optional")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "${SEKIVO_CJK_FONT_PACKAGE}")
-# Qt's catalogue translates its own texts; qt6-wayland lets Qt draw natively on a Wayland
-# desktop instead of through XWayland, which blurs windows at fractional scales.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, qt6-wayland")
+# Qt's catalogue translates its own texts. qt6-wayland would let Qt draw natively on a Wayland
+# desktop, but Debian 12's Qt (6.4) can abort there at random, so the program starts through
+# XWayland unless the user chooses Wayland (app/platformchoice.h): the plugin is only suggested.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
+set(CPACK_DEBIAN_PACKAGE_SUGGESTS "qt6-wayland")
 include(CPack)

@@ -30,7 +30,8 @@ control(Version "^${VERSION}$")
 control(Depends "(^|, )${FONT_PACKAGE}(,|$)")
 control(Depends "(^|, )libqt6widgets6 \\(>= ")
 control(Depends "(^|, )libc6 \\(>= ")
-control(Recommends "^qt6-translations-l10n, qt6-wayland$")
+control(Recommends "^qt6-translations-l10n$")
+control(Suggests "^qt6-wayland$")
 
 execute_process(COMMAND dpkg-deb --contents "${debs}" OUTPUT_VARIABLE contents)
 foreach(path
