@@ -3,6 +3,7 @@
 # here, in a private runtime directory, and stopped when the program ends, however it ends.
 # Usage: on-weston.sh <program> [arguments...]
 #   SEKIVO_WESTON_SOCKET_PREFIX   the socket's name before "-<pid>" (default: sekivo-test)
+#   SEKIVO_WESTON_PRELOAD         a library to preload into the program (LD_PRELOAD)
 set -eu
 
 fail() {
@@ -55,5 +56,10 @@ export XDG_RUNTIME_DIR="$runtime" WAYLAND_DISPLAY="$socket" QT_QPA_PLATFORM=wayl
 # keeps no frame pointers), so that the suppressions can name Qt's function, not the library.
 if [ -n "${ASAN_OPTIONS:-}" ]; then
     export ASAN_OPTIONS="$ASAN_OPTIONS:fast_unwind_on_malloc=0"
+fi
+if [ -n "${SEKIVO_WESTON_PRELOAD:-}" ]; then
+    export LD_PRELOAD="$SEKIVO_WESTON_PRELOAD${LD_PRELOAD:+:$LD_PRELOAD}"
+    # The preloaded library comes before AddressSanitizer's runtime, which it does not use.
+    [ -z "${ASAN_OPTIONS:-}" ] || export ASAN_OPTIONS="$ASAN_OPTIONS:verify_asan_link_order=0"
 fi
 "$@"
