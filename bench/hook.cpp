@@ -8,13 +8,17 @@
 //   timeout <button objectName>      (no dialog painted within 5 s of the click)
 //   done
 // With SEKIVO_BENCH_OPENS=N it then presses each launch button of the main window N times,
-// closing each dialog as soon as it has painted, and quits the application at the end.
+// closing each dialog as soon as it has painted, and quits the application at the end. With
+// SEKIVO_BENCH_TYPE=1 it first types "12" and Enter into the dialog, as a user would, and closes
+// it within the next 33 ms (the Wayland stress run, bench/stress.sh).
 
 #include "paintprobe.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QKeyEvent>
 #include <QPointer>
+#include <QRandomGenerator>
 #include <QTimer>
 #include <QWidget>
 
@@ -86,7 +90,24 @@ public:
         report("open " + window->objectName().toLatin1() + ' ' + QByteArray::number(m_round) + ' '
             + QByteArray::number(at - m_clickedAt));
         m_clickedAt = 0;
-        QMetaObject::invokeMethod(window, &QWidget::close, Qt::QueuedConnection);
+        if (m_type) {
+            // Queued like the close below, so each lands in the order a user's keys would.
+            for (const auto &[key, text] : { std::pair { Qt::Key_1, "1" }, { Qt::Key_2, "2" },
+                     { Qt::Key_Return, "\r" } }) {
+                for (const QEvent::Type type : { QEvent::KeyPress, QEvent::KeyRelease }) {
+                    QWidget *focus = window->focusWidget() ? window->focusWidget() : window;
+                    QCoreApplication::postEvent(focus,
+                        new QKeyEvent(type, key, Qt::NoModifier, QString::fromLatin1(text)));
+                }
+            }
+        }
+        if (m_type) {
+            // Then closes it at a random moment of the next two frames (60 Hz), while the
+            // window system may be answering the repaint of what was typed.
+            QTimer::singleShot(QRandomGenerator::global()->bounded(34), window, &QWidget::close);
+        } else {
+            QMetaObject::invokeMethod(window, &QWidget::close, Qt::QueuedConnection);
+        }
     }
 
 private:
@@ -113,6 +134,7 @@ private:
 
     QWidget *m_main;
     int m_opens;
+    bool m_type = qEnvironmentVariableIntValue("SEKIVO_BENCH_TYPE") == 1;
     QList<QAbstractButton *> m_buttons;
     qsizetype m_button = 0;
     int m_round = 0;
