@@ -50,7 +50,11 @@ if $sanitize; then
     export ASAN_OPTIONS=detect_leaks=0:verify_asan_link_order=0
 fi
 preload=$hook
-[ "$platform" != frames-on-main ] || preload="$bench/tests/display/sekivo_frames_on_main.so:$hook"
+[ "$platform" != frames-on-main ] || preload="$bench/tests/display/libsekivo_frames_on_main.so:$hook"
+# The dynamic loader only warns about a library it cannot preload.
+for library in $(echo "$preload" | tr ':' ' '); do
+    [ -f "$library" ] || { echo "stress.sh: no $library" >&2; exit 1; }
+done
 
 runtime=$(mktemp -d "${TMPDIR:-/tmp}/sekivo-stress.XXXXXX")
 chmod 0700 "$runtime"
