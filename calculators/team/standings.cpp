@@ -196,10 +196,10 @@ struct Table
     }
 };
 
-// Games behind: half the gap in wins minus losses, exact in halves.
+// Games behind as the games-behind calculator writes them (exact in halves).
 QString behind(const LeagueTeam &upper, const LeagueTeam &lower)
 {
-    return decimalResult(((upper.wins - upper.losses) - (lower.wins - lower.losses)) / 2.0, 1);
+    return decimalResult(gamesBehind(upper.wins, upper.losses, lower.wins, lower.losses), 1);
 }
 
 bool isDash(const QString &token)
