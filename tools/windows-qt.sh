@@ -86,25 +86,31 @@ step() {
     fi
 }
 
-# Debian's source package through a private apt configuration: a deb-src entry in the scratch
-# folder, the system's sources, lists and cache untouched.
+# Debian's source package through a private apt configuration: deb-src entries derived from the
+# machine's configured Debian sources (tools/apt-sources.sh), so that the source comes from the
+# mirror, proxy or cache the host's Qt came from; the system's sources, lists and cache untouched.
 apt_private() {
     apt-get -q -o APT::Sandbox::User=root -o Dir::Etc::SourceList="$work/apt/sources.list" \
         -o Dir::Etc::SourceParts="$work/apt/sources.list.d" \
         -o Dir::State::Lists="$work/apt/lists" -o Dir::Cache="$work/apt/cache" "$@"
 }
 mkdir -p "$work/apt/sources.list.d" "$work/apt/lists/partial" "$work/apt/cache/archives/partial" "$work/src"
-cat >"$work/apt/sources.list" <<EOF
-deb-src http://deb.debian.org/debian bookworm main
-deb-src http://deb.debian.org/debian bookworm-updates main
-deb-src http://deb.debian.org/debian-security bookworm-security main
-EOF
+: >"$work/apt/sources.list"
+derive_sources() {
+    "$(dirname "$0")/apt-sources.sh" >"$work/apt/sources.list.d/host.sources"
+}
+# An entry whose index cannot be fetched (a vendor's host out of reach) need not stop the build:
+# apt-get source below fails, with this log, if the source is nowhere to be had.
+update_indexes() {
+    apt_private update || echo "windows-qt.sh: some deb-src indexes could not be fetched"
+}
 printf '%s\n' "$toolchain" >"$work/toolchain.cmake"
 
 fetch_source() (
     cd "$work/src" && apt_private source "qt6-base=$version"
 )
-step "download: apt-get update (deb-src)" apt_private update
+step "download: deb-src entries from the machine's apt sources" derive_sources
+step "download: apt-get update (deb-src)" update_indexes
 step "download: apt-get source qt6-base=$version" fetch_source
 src=$(find "$work/src" -mindepth 1 -maxdepth 1 -type d -name 'qt6-base-*' | head -n 1)
 [ -n "$src" ] || die "step 'download' failed: no unpacked source in $work/src"
