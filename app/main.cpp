@@ -17,6 +17,10 @@ int main(int argc, char *argv[])
         qputenv("QT_QPA_PLATFORM", platform);
 
     QApplication app(argc, argv);
+    // Where the league table keeps its forms between runs (QSettings): the registry on Windows,
+    // ~/.config/Sekivo/Sekivo.conf elsewhere.
+    QCoreApplication::setOrganizationName(QStringLiteral("Sekivo"));
+    QCoreApplication::setApplicationName(QStringLiteral("Sekivo"));
     // Matches the window to its launcher (<id>.desktop) and names it to the desktop shell.
     QGuiApplication::setDesktopFileName(QStringLiteral(SEKIVO_APP_ID));
     QTranslator qtTranslator;

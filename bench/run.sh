@@ -29,6 +29,9 @@ if [ ! -S "$socket" ]; then
     while [ ! -S "$socket" ] && [ $i -lt 100 ]; do sleep 0.1; i=$((i + 1)); done
 fi
 export DISPLAY="$display"
+# What the program keeps between runs (the league table's forms) goes to a folder of the build,
+# so that the user's settings stay as they are.
+export XDG_CONFIG_HOME="$build/config"
 
 bench() {
     "$build/bench/sekivo_bench" --hook "$build/bench/libsekivo_bench_hook.so" \

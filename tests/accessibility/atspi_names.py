@@ -313,8 +313,10 @@ def main():
     global pyatspi
     import pyatspi  # after the buses exist: the client connects through them
 
+    # XDG_CONFIG_HOME: what the program keeps between runs goes to the scratch folder, not to
+    # the user's settings.
     env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON='1', QT_QPA_PLATFORM='xcb',
-               LANG='C.UTF-8', LC_ALL='C.UTF-8')
+               LANG='C.UTF-8', LC_ALL='C.UTF-8', XDG_CONFIG_HOME=runtime.name)
     sekivo = start([program], env=env)
     def running_application():
         if sekivo.poll() is not None:
