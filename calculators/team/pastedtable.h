@@ -43,8 +43,8 @@ struct PastedTable
 PastedTable readPastedTable(const QString &text, const QStringList &entered);
 
 // Whether two names stand for the same team: equal once full-width letters and digits are made
-// ASCII, case is ignored and spaces are dropped ("ＤｅＮＡ" and "DeNA", "読売 ジャイアンツ" and
-// "読売ジャイアンツ").
+// ASCII (NFKC), case is ignored and spaces and dots (. ．・) are dropped ("ＤｅＮＡ" and "DeNA",
+// "読売 ジャイアンツ" and "読売ジャイアンツ").
 bool sameTeam(const QString &a, const QString &b);
 
 } // namespace calc
