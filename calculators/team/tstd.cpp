@@ -2,19 +2,28 @@
 #include "ui_tstd.h"
 
 #include "calculators/common/inputs.h"
+#include "calculators/common/optionalspinbox.h"
+#include "calculators/team/pastedtable.h"
 #include "calculators/team/standings.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QHeaderView>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSettings>
 
 namespace {
-
-constexpr int teamCount = 6;
 
 QString letter(int row)
 {
     return QString(QChar(u'A' + row));
+}
+
+calc::League leagueOf(int index)
+{
+    return index == 1 ? calc::League::Pacific : calc::League::Central;
 }
 
 } // namespace
@@ -24,24 +33,43 @@ TSTD::TSTD(QWidget *parent)
     , ui(std::make_unique<Ui::TSTD>())
 {
     ui->setupUi(this);
+    // The one calculator that can be made larger, for long names and all fifteen pairs at once.
+    setSizeGripEnabled(true);
     buildRows();
-    nameInputs();
     calc::setUpInputs(this);
 
-    // Every row of the table shows at once, the inputs scroll above it.
-    QTableWidget *table = ui->tableWidget;
-    table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    table->verticalHeader()->setMinimumSectionSize(0);
-    table->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
-    table->setFixedHeight(table->horizontalHeader()->sizeHint().height()
-        + teamCount * table->verticalHeader()->defaultSectionSize() + 2 * table->frameWidth());
+    QTableWidget *results = ui->tableWidget;
+    results->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    results->verticalHeader()->setMinimumSectionSize(0);
+    results->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
+    // The team rows are packed so that they and the results' first rows fit a small screen
+    // (1366 x 768 at 200 %); the pairs and the results take whatever height and width is left.
+    ui->gridLayout->setVerticalSpacing(2);
+    ui->gridLayout_2->setRowStretch(2, 1);
+    ui->gridLayout_2->setColumnStretch(2, 1);
+    results->setMinimumHeight(results->horizontalHeader()->sizeHint().height()
+        + results->verticalHeader()->defaultSectionSize() + 2 * results->frameWidth());
 
-    // Tab scrolls a field into view by itself; a field reached otherwise (from the buttons
-    // round to the start, say) is brought into view here.
+    // Tab scrolls a pair's field into view by itself; one reached otherwise (a shortcut, the
+    // buttons round to the start) is brought into view here.
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
         if (now && ui->scrollAreaWidgetContents->isAncestorOf(now))
             ui->scrollArea->ensureWidgetVisible(now);
     });
+
+    // Whatever is changed, the result shown no longer belongs to the inputs.
+    for (QSpinBox *box : findChildren<QSpinBox *>())
+        connect(box, &QSpinBox::valueChanged, this, &TSTD::clearResult);
+    for (const TeamRow &team : std::as_const(m_teams))
+        connect(team.name, &QLineEdit::textChanged, this, &TSTD::clearResult);
+
+    m_leagues = calc::loadLeagues(QSettings());
+    {
+        const QSignalBlocker blocker(ui->comboBox);
+        ui->comboBox->setCurrentIndex(m_leagues.league);
+    }
+    showForm(m_leagues.forms.at(m_leagues.league));
+    sizeToScreen();
     ui->comboBox->setFocus();
 }
 
@@ -60,37 +88,47 @@ void TSTD::changeEvent(QEvent *e)
     }
 }
 
-// A row per team under the headings of gridLayout, a cell per pair, two to a row, under those
-// of gridLayout_2; named and chained for Tab in reading order after 全試合数.
+void TSTD::done(int result)
+{
+    m_leagues.forms[m_leagues.league] = form();
+    QSettings settings;
+    calc::saveLeagues(settings, m_leagues);
+    QDialog::done(result);
+}
+
+// A row per team under the headings of gridLayout, a row per pair in the scroll area; named
+// and chained for Tab in reading order after カード試合数.
 void TSTD::buildRows()
 {
-    QWidget *area = ui->scrollAreaWidgetContents;
-    int spinBoxes = 2;
-    int labels = 12;
-    const auto spinBox = [&](int maximum) {
-        auto *box = new QSpinBox(area);
+    QWidget *area = ui->widget;
+    int spinBoxes = 3;
+    int labels = 13;
+    const auto spinBox = [&](QSpinBox *box) {
         box->setObjectName(QStringLiteral("spinBox_%1").arg(++spinBoxes));
+        return box;
+    };
+    const auto count = [&](int maximum) {
+        auto *box = spinBox(new QSpinBox(area));
         box->setMaximum(maximum);
         return box;
     };
-    const auto label = [&](const QString &text) {
-        auto *label = new QLabel(text, area);
-        label->setObjectName(QStringLiteral("label_%1").arg(++labels));
-        return label;
-    };
 
-    QWidget *previous = ui->spinBox_2;
+    QWidget *previous = ui->spinBox_3;
     const auto chain = [&previous](QWidget *next) {
         setTabOrder(previous, next);
         previous = next;
     };
-    for (int row = 0; row < teamCount; ++row) {
-        TeamRow team { label(letter(row)), new QLineEdit(area), spinBox(999), spinBox(999),
-            spinBox(999), spinBox(teamCount) };
+    for (int row = 0; row < calc::maxLeagueTeams; ++row) {
+        TeamRow team { new QLabel(letter(row), area), new QLineEdit(area),
+            count(calc::maxSeasonGames), count(calc::maxSeasonGames), count(calc::maxSeasonGames),
+            count(calc::maxLeagueTeams) };
+        team.letter->setObjectName(QStringLiteral("label_%1").arg(++labels));
         team.name->setObjectName(QStringLiteral("lineEdit_%1").arg(row + 2));
+        team.name->setMaxLength(calc::maxTeamNameLength);
         // Room for the longest club names in use, without pushing the counts far right.
-        team.name->setMaximumWidth(team.name->fontMetrics().horizontalAdvance(u'国') * 8);
+        team.name->setMinimumWidth(team.name->fontMetrics().horizontalAdvance(u'国') * 8);
         team.letter->setBuddy(team.name);
+        team.lastRank->setToolTip(ui->label_8->toolTip());
         const QList<QWidget *> cells
             = { team.letter, team.name, team.wins, team.losses, team.draws, team.lastRank };
         for (int column = 0; column < cells.size(); ++column) {
@@ -101,24 +139,37 @@ void TSTD::buildRows()
         connect(team.name, &QLineEdit::textChanged, this, &TSTD::nameInputs);
         m_teams.append(team);
     }
-    for (int first = 0; first < teamCount; ++first) {
-        for (int second = first + 1; second < teamCount; ++second) {
-            const PairRow pair { first, second, label(QString()), label(QStringLiteral("–")),
-                spinBox(99), spinBox(99), spinBox(99) };
-            const int row = 1 + int(m_pairs.size()) / 2;
-            const int column = 6 * (m_pairs.size() % 2); // column 5 keeps the two apart
-            ui->gridLayout_2->addWidget(pair.label, row, column);
-            ui->gridLayout_2->addWidget(pair.firstWins, row, column + 1);
-            ui->gridLayout_2->addWidget(pair.dash, row, column + 2);
-            ui->gridLayout_2->addWidget(pair.secondWins, row, column + 3);
-            ui->gridLayout_2->addWidget(pair.remaining, row, column + 4);
-            for (QWidget *box : { pair.firstWins, pair.secondWins, pair.remaining })
+
+    // A pair reads as the papers print it: 巨人–阪神 12勝10敗1分 残り2.
+    QWidget *pairArea = ui->scrollAreaWidgetContents;
+    for (int first = 0; first < calc::maxLeagueTeams; ++first) {
+        for (int second = first + 1; second < calc::maxLeagueTeams; ++second) {
+            const auto figure = [&] {
+                auto *box = new calc::OptionalSpinBox(calc::maxPairGames, pairArea);
+                box->setButtonSymbols(QAbstractSpinBox::NoButtons);
+                box->setAlignment(Qt::AlignRight);
+                return static_cast<calc::OptionalSpinBox *>(spinBox(box));
+            };
+            const auto text = [&](const QString &text) {
+                auto *label = new QLabel(text, pairArea);
+                label->setObjectName(QStringLiteral("label_%1").arg(++labels));
+                return label;
+            };
+            PairRow pair { first, second, text(QString()), {}, figure(), figure(), figure(),
+                figure() };
+            pair.cells = { pair.label, pair.firstWins, text(tr("勝")), pair.secondWins,
+                text(tr("敗")), pair.draws, text(tr("分")), text(tr("残り")), pair.remaining };
+            const int row = int(m_pairs.size());
+            for (int column = 0; column < pair.cells.size(); ++column)
+                ui->gridLayout_3->addWidget(pair.cells.at(column), row, column);
+            for (QWidget *box : { pair.firstWins, pair.secondWins, pair.draws, pair.remaining })
                 chain(box);
             m_pairs.append(pair);
         }
     }
+    ui->gridLayout_3->setColumnStretch(int(m_pairs.first().cells.size()), 1);
+    ui->gridLayout_3->setRowStretch(int(m_pairs.size()), 1);
     chain(ui->pushButton_2);
-    ui->gridLayout_2->setColumnMinimumWidth(5, fontMetrics().height());
 }
 
 // Pairs are labelled, and every field named for a screen reader, after the teams' names as
@@ -137,14 +188,98 @@ void TSTD::nameInputs()
         team.draws->setAccessibleName(tr("%1 引分").arg(name));
         team.lastRank->setAccessibleName(tr("%1 前年順位").arg(name));
     }
-    for (const PairRow &pair : std::as_const(m_pairs)) {
+    for (int row = 0; row < m_pairs.size(); ++row) {
+        const PairRow &pair = m_pairs.at(row);
         const QString &first = names.at(pair.first);
         const QString &second = names.at(pair.second);
         pair.label->setText(QStringLiteral("%1–%2").arg(first, second));
         pair.firstWins->setAccessibleName(tr("%1–%2 %1の勝数").arg(first, second));
         pair.secondWins->setAccessibleName(tr("%1–%2 %2の勝数").arg(first, second));
+        pair.draws->setAccessibleName(tr("%1–%2 引分").arg(first, second));
         pair.remaining->setAccessibleName(tr("%1–%2 残り直接対決").arg(first, second));
     }
+}
+
+calc::LeagueForm TSTD::form() const
+{
+    calc::LeagueForm form;
+    form.teamCount = calc::readInt(ui->spinBox);
+    form.games = calc::readInt(ui->spinBox_2);
+    form.pairGames = calc::readInt(ui->spinBox_3);
+    for (int row = 0; row < m_teams.size(); ++row) {
+        const TeamRow &team = m_teams.at(row);
+        form.teams[row] = { team.name->text().trimmed(), calc::readInt(team.wins),
+            calc::readInt(team.losses), calc::readInt(team.draws), calc::readInt(team.lastRank) };
+    }
+    for (int row = 0; row < m_pairs.size(); ++row) {
+        const PairRow &pair = m_pairs.at(row);
+        form.pairs[calc::LeagueForm::pairIndex(pair.first, pair.second)]
+            = { calc::readOptional(pair.firstWins), calc::readOptional(pair.secondWins),
+                  calc::readOptional(pair.draws), calc::readOptional(pair.remaining) };
+    }
+    return form;
+}
+
+void TSTD::showForm(const calc::LeagueForm &form)
+{
+    ui->spinBox->setValue(form.teamCount);
+    ui->spinBox_2->setValue(form.games);
+    ui->spinBox_3->setValue(form.pairGames);
+    for (int row = 0; row < m_teams.size(); ++row) {
+        const TeamRow &team = m_teams.at(row);
+        const calc::LeagueTeam &from = form.teams.at(row);
+        team.name->setText(from.name);
+        team.wins->setValue(from.wins);
+        team.losses->setValue(from.losses);
+        team.draws->setValue(from.draws);
+        team.lastRank->setValue(from.lastRank);
+    }
+    for (const PairRow &pair : std::as_const(m_pairs)) {
+        const calc::PairRecord &from
+            = form.pairs.at(calc::LeagueForm::pairIndex(pair.first, pair.second));
+        pair.firstWins->setOptionalValue(from.firstWins);
+        pair.secondWins->setOptionalValue(from.secondWins);
+        pair.draws->setOptionalValue(from.draws);
+        pair.remaining->setOptionalValue(from.remaining);
+    }
+    nameInputs();
+    on_spinBox_valueChanged(form.teamCount);
+    clearResult();
+}
+
+// Opens as large as its contents ask, within the screen: the league's settings, the team rows
+// and the buttons always show in full; the pairs and the results take what is left, and scroll
+// (the results under their headings). Scroll areas ask for little room of their own, so what
+// they want is counted here: every pair, and six teams' results.
+void TSTD::sizeToScreen()
+{
+    QScrollArea *pairs = ui->scrollArea;
+    QTableWidget *results = ui->tableWidget;
+    const int frame = 2 * results->frameWidth();
+    const QSize pairsWanted = ui->scrollAreaWidgetContents->sizeHint()
+        + QSize(pairs->verticalScrollBar()->sizeHint().width() + frame, frame);
+    const int resultsWanted = results->horizontalHeader()->sizeHint().height()
+        + calc::maxLeagueTeams * results->verticalHeader()->defaultSectionSize() + frame;
+    // Asked for as minimums for a moment, so that the layout adds them up as it places them.
+    // The group box's size is cached by the dialog's layout until it is told of the change.
+    const auto relayout = [this] {
+        ui->gridLayout_2->activate();
+        ui->groupBox->updateGeometry();
+        layout()->activate();
+    };
+    const int resultsLeast = results->minimumHeight();
+    pairs->setMinimumSize(pairsWanted);
+    results->setMinimumHeight(resultsWanted);
+    relayout();
+    const QSize wanted = sizeHint();
+    pairs->setMinimumSize(0, 0);
+    results->setMinimumHeight(resultsLeast);
+    relayout();
+
+    // The window's frame and title bar, which the available area must also hold.
+    const QSize decoration(16, 40);
+    const QSize available = screen()->availableGeometry().size() - decoration;
+    resize(wanted.boundedTo(available).expandedTo(minimumSizeHint()));
 }
 
 void TSTD::on_spinBox_valueChanged(int teams)
@@ -155,32 +290,27 @@ void TSTD::on_spinBox_valueChanged(int teams)
                  team.letter, team.name, team.wins, team.losses, team.draws, team.lastRank })
             w->setEnabled(row < teams);
     }
+    // Pairs of teams not counted go out of the way (and out of reach).
     for (const PairRow &pair : std::as_const(m_pairs)) {
-        for (QWidget *w : std::initializer_list<QWidget *> {
-                 pair.label, pair.dash, pair.firstWins, pair.secondWins, pair.remaining })
+        for (QWidget *w : pair.cells) {
             w->setEnabled(pair.second < teams);
+            w->setVisible(pair.second < teams);
+        }
     }
+}
+
+// The league's own form: the one shown is kept, the other one's shown.
+void TSTD::on_comboBox_currentIndexChanged(int league)
+{
+    m_leagues.forms[m_leagues.league] = form();
+    m_leagues.league = league;
+    showForm(m_leagues.forms.at(league));
 }
 
 void TSTD::on_pushButton_2_clicked()
 {
-    calc::LeagueInput input;
-    input.league
-        = ui->comboBox->currentIndex() == 1 ? calc::League::Pacific : calc::League::Central;
-    input.games = calc::readInt(ui->spinBox_2);
-    const int teams = calc::readInt(ui->spinBox);
-    for (int row = 0; row < teams; ++row) {
-        const TeamRow &team = m_teams.at(row);
-        input.teams.append({ team.name->text(), calc::readInt(team.wins),
-            calc::readInt(team.losses), calc::readInt(team.draws), calc::readInt(team.lastRank) });
-    }
-    for (const PairRow &pair : std::as_const(m_pairs)) {
-        if (pair.second < teams) {
-            input.pairs.append({ calc::readInt(pair.firstWins), calc::readInt(pair.secondWins),
-                calc::readInt(pair.remaining) });
-        }
-    }
-    const calc::Standings result = calc::standings(input);
+    const calc::Standings result
+        = calc::standings(calc::leagueInput(leagueOf(ui->comboBox->currentIndex()), form()));
     showResult(result.rows, result.summary);
 }
 
@@ -205,12 +335,25 @@ void TSTD::showResult(const QList<QStringList> &rows, const QString &summary)
         }
     }
     ui->lineEdit->setText(summary);
+    m_resultShown = true;
+}
+
+void TSTD::clearResult()
+{
+    ui->tableWidget->setRowCount(0);
+    ui->lineEdit->clear();
+    m_resultShown = false;
 }
 
 // The table as tab-separated lines, header first and the summary last, so that it lands in
-// the cells of a spreadsheet.
+// the cells of a spreadsheet; only a result of the inputs as they are.
 void TSTD::on_pushButton_3_clicked()
 {
+    if (!m_resultShown) {
+        ui->lineEdit->setText(
+            QStringLiteral("コピー: 計算結果がありません（先に計算してください）"));
+        return;
+    }
     const QTableWidget *table = ui->tableWidget;
     QStringList lines;
     QStringList cells;
@@ -229,28 +372,24 @@ void TSTD::on_pushButton_3_clicked()
     QGuiApplication::clipboard()->setText(lines.join(u'\n'));
 }
 
-// Fills the team rows from A with a standings table from the clipboard; the league, the
-// season's games, last season's ranks and the pairs stay as they are.
+// Fills the form from a standings or head-to-head table on the clipboard, team by team: see
+// calc::withPasted. The summary line says what was read and what was not.
 void TSTD::on_pushButton_4_clicked()
 {
-    const QList<calc::PastedTeam> pasted
-        = calc::parseStandings(QGuiApplication::clipboard()->text());
-    if (pasted.isEmpty() || pasted.size() > m_teams.size()) {
-        ui->lineEdit->setText(pasted.isEmpty()
-                ? QStringLiteral("貼り付け: 順位表の行が見つかりません")
-                : QStringLiteral("貼り付け: %1チームは多すぎます（6チームまで）")
-                      .arg(pasted.size()));
-        return;
-    }
-    ui->spinBox->setValue(int(pasted.size()));
-    for (int row = 0; row < pasted.size(); ++row) {
-        const TeamRow &team = m_teams.at(row);
-        const calc::PastedTeam &from = pasted.at(row);
-        team.name->setText(from.name);
-        team.wins->setValue(from.wins);
-        team.losses->setValue(from.losses);
-        team.draws->setValue(from.draws);
-    }
+    const calc::LeagueForm before = form();
+    QStringList entered;
+    for (int row = 0; row < before.teamCount; ++row)
+        entered.append(before.teams.at(row).name);
+    const calc::PastedTable table
+        = calc::readPastedTable(QGuiApplication::clipboard()->text(), entered);
+    showForm(calc::withPasted(before, table));
+    ui->lineEdit->setText(table.summary);
+}
+
+// Empties the league's form; the other league's stays as it is.
+void TSTD::on_pushButton_5_clicked()
+{
+    showForm(calc::LeagueForm());
 }
 
 void TSTD::on_pushButton_clicked()

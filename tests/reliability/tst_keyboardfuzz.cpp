@@ -539,17 +539,20 @@ private:
 
         for (QSpinBox *box : m_dialog->findChildren<QSpinBox *>()) {
             const int maximum = m_oracle ? m_oracle->maxima.value(box->objectName(), 999) : 999;
-            if (box->value() < 0 || box->value() > maximum) {
-                fail(QStringLiteral("%1 holds %2, outside 0 to %3")
+            // A figure that may be left 未入力 holds -1 for it, and shows the text.
+            const int least = box->specialValueText().isEmpty() ? 0 : -1;
+            if (box->value() < least || box->value() > maximum) {
+                fail(QStringLiteral("%1 holds %2, outside %3 to %4")
                          .arg(box->objectName())
                          .arg(box->value())
+                         .arg(least)
                          .arg(maximum));
             }
             // Without an oracle a range within 0 to 999 will do (the league table counts
             // 2 to 6 teams).
             const bool exact = m_oracle != nullptr;
             if (exact ? box->minimum() != 0 || box->maximum() != maximum
-                      : box->minimum() < 0 || box->maximum() > maximum) {
+                      : box->minimum() < least || box->maximum() > maximum) {
                 fail(QStringLiteral("%1 accepts %2 to %3, not 0 to %4")
                          .arg(box->objectName())
                          .arg(box->minimum())
