@@ -140,7 +140,12 @@ void TSTD::buildRows()
         m_teams.append(team);
     }
 
-    // A pair reads as the papers print it: 巨人–阪神 12勝10敗1分 残り2.
+    // A pair reads as the papers print it: 巨人–阪神 12勝10敗1分 残り2, on one line with room for
+    // two long names. Where the screen is narrow (1366 px at 200 %) it takes three, its name
+    // above its figures, so that they fit beside the team rows.
+    const bool narrow = screen()->availableGeometry().width() < 900;
+    if (narrow)
+        ui->gridLayout_3->setHorizontalSpacing(4);
     QWidget *pairArea = ui->scrollAreaWidgetContents;
     for (int first = 0; first < calc::maxLeagueTeams; ++first) {
         for (int second = first + 1; second < calc::maxLeagueTeams; ++second) {
@@ -160,15 +165,30 @@ void TSTD::buildRows()
             pair.cells = { pair.label, pair.firstWins, text(tr("勝")), pair.secondWins,
                 text(tr("敗")), pair.draws, text(tr("分")), text(tr("残り")), pair.remaining };
             const int row = int(m_pairs.size());
-            for (int column = 0; column < pair.cells.size(); ++column)
-                ui->gridLayout_3->addWidget(pair.cells.at(column), row, column);
+            if (narrow) {
+                // 巨人–阪神 / 12 勝 10 敗 / 1 分 2 残り
+                const QList<QWidget *> &c = pair.cells;
+                const QList<QList<QWidget *>> lines
+                    = { { c[0] }, { c[1], c[2], c[3], c[4] }, { c[5], c[6], c[8], c[7] } };
+                for (int line = 0; line < lines.size(); ++line) {
+                    for (int column = 0; column < lines.at(line).size(); ++column) {
+                        ui->gridLayout_3->addWidget(lines.at(line).at(column), 3 * row + line,
+                            column, 1, line == 0 ? -1 : 1);
+                    }
+                }
+            } else {
+                pair.label->setMinimumWidth(pair.label->fontMetrics().horizontalAdvance(
+                    QStringLiteral("ソフトバンク–オリックス")));
+                for (int column = 0; column < pair.cells.size(); ++column)
+                    ui->gridLayout_3->addWidget(pair.cells.at(column), row, column);
+            }
             for (QWidget *box : { pair.firstWins, pair.secondWins, pair.draws, pair.remaining })
                 chain(box);
             m_pairs.append(pair);
         }
     }
-    ui->gridLayout_3->setColumnStretch(int(m_pairs.first().cells.size()), 1);
-    ui->gridLayout_3->setRowStretch(int(m_pairs.size()), 1);
+    ui->gridLayout_3->setColumnStretch(ui->gridLayout_3->columnCount(), 1);
+    ui->gridLayout_3->setRowStretch(ui->gridLayout_3->rowCount(), 1);
     chain(ui->pushButton_2);
 }
 
