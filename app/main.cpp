@@ -17,9 +17,6 @@ int main(int argc, char *argv[])
         qputenv("QT_QPA_PLATFORM", platform);
 
     QApplication app(argc, argv);
-    // Where the league table keeps its forms between runs (QSettings, under the application's
-    // name, the executable's): the registry on Windows, ~/.config/Sekivo/sekivo.conf elsewhere.
-    QCoreApplication::setOrganizationName(QStringLiteral("Sekivo"));
     // Matches the window to its launcher (<id>.desktop) and names it to the desktop shell.
     QGuiApplication::setDesktopFileName(QStringLiteral(SEKIVO_APP_ID));
     QTranslator qtTranslator;

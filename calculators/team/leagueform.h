@@ -3,6 +3,7 @@
 #include "calculators/team/standings.h"
 
 #include <QList>
+#include <QString>
 
 #include <array>
 
@@ -49,6 +50,12 @@ struct SavedLeagues
     int league = 0; // 0 セ・リーグ, 1 パ・リーグ
     std::array<LeagueForm, 2> forms;
 };
+
+// Where the program keeps its settings (QSettings): under this organisation and the program's
+// own name (QCoreApplication::applicationName()), in ~/.config/Sekivo/sekivo.conf, or under
+// HKEY_CURRENT_USER\Software\Sekivo\sekivo on Windows, whose registry keeps nothing for a
+// program that names no organisation. A test program keeps its own, under its own name.
+inline const QString settingsOrganization = QStringLiteral("Sekivo");
 
 // Kept under "leagueTable/" of the settings. Reading takes each value that is there and within
 // the form's limits, and the default for any other, whatever the file or registry holds.

@@ -63,7 +63,8 @@ TSTD::TSTD(QWidget *parent)
     for (const TeamRow &team : std::as_const(m_teams))
         connect(team.name, &QLineEdit::textChanged, this, &TSTD::clearResult);
 
-    m_leagues = calc::loadLeagues(QSettings());
+    m_leagues = calc::loadLeagues(
+        QSettings(calc::settingsOrganization, QCoreApplication::applicationName()));
     {
         const QSignalBlocker blocker(ui->comboBox);
         ui->comboBox->setCurrentIndex(m_leagues.league);
@@ -91,7 +92,7 @@ void TSTD::changeEvent(QEvent *e)
 void TSTD::done(int result)
 {
     m_leagues.forms[m_leagues.league] = form();
-    QSettings settings;
+    QSettings settings(calc::settingsOrganization, QCoreApplication::applicationName());
     calc::saveLeagues(settings, m_leagues);
     QDialog::done(result);
 }

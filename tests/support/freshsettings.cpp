@@ -1,6 +1,9 @@
 // Linked into every test program: the settings the program keeps between runs (the league
-// table's forms) go to Qt's test location, never the user's, and each run starts without any,
-// so that no run depends on what an earlier one left behind.
+// table's forms) go to Qt's test location (on Windows, the registry key of the test program's own
+// name), never the user's, and each run starts without any, so that no run depends on what an
+// earlier one left behind.
+
+#include "calculators/team/leagueform.h"
 
 #include <QCoreApplication>
 #include <QSettings>
@@ -11,7 +14,7 @@ namespace {
 void freshSettings()
 {
     QStandardPaths::setTestModeEnabled(true);
-    QSettings().clear();
+    QSettings(calc::settingsOrganization, QCoreApplication::applicationName()).clear();
 }
 
 } // namespace

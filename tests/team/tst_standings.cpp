@@ -235,7 +235,10 @@ class tst_Standings : public QObject
 
 private slots:
     void initTestCase() { Q_INIT_RESOURCE(images); }
-    void init() { QSettings().clear(); }
+    void init()
+    {
+        QSettings(calc::settingsOrganization, QCoreApplication::applicationName()).clear();
+    }
     void cleanup() { QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty()); }
 
     void table_data();
