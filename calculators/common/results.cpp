@@ -51,6 +51,18 @@ QString roundedRatio(Ratio value, int decimals)
     return text;
 }
 
+QString rateResult(Ratio value, int decimals)
+{
+    if (value.numerator == 0 && value.denominator == 0)
+        return QStringLiteral("-");
+    return roundedRatio(value, decimals);
+}
+
+QString inputError(const QString &problem)
+{
+    return problem.isEmpty() ? QString() : QStringLiteral("入力エラー: ") + problem;
+}
+
 QString wholeResult(int value)
 {
     return QVariant(value).toString();

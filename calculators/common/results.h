@@ -23,6 +23,13 @@ QString decimalResult(double value, int precision);
 // 4.3e18), stays below 2^63 - 1 (about 9.2e18) for every int numerator and denominator.
 QString roundedRatio(Ratio value, int decimals);
 
+// roundedRatio, except that 0 over 0, nothing to average, is written "-" as the papers print it.
+QString rateResult(Ratio value, int decimals);
+
+// The line a calculator shows for inputs that cannot be: "入力エラー: " and the problem; nothing
+// when there is no problem.
+QString inputError(const QString &problem);
+
 // Plain decimal digits, a minus sign for negative values and no plus sign.
 QString wholeResult(int value);
 
