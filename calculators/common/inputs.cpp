@@ -79,16 +79,20 @@ QChar toAscii(QChar c)
 
 // `text` as `box` takes it: full-width digits made ASCII, and in a decimal box the full stops
 // of an input method (full-width, and ideographic as hiragana mode types it) made its decimal
-// point. Each character stays one character, so the cursor keeps its place.
+// point and the full-width minus its minus sign. Each character stays one character, so the
+// cursor keeps its place.
 QString boxText(QString text, const QObject *box)
 {
     text = asciiDigits(text);
     if (const auto *decimal = qobject_cast<const QDoubleSpinBox *>(box)) {
         const QString point = decimal->locale().decimalPoint();
+        const QString minus = decimal->locale().negativeSign();
         if (point.size() == 1) {
             text.replace(u'．', point.front());
             text.replace(u'。', point.front());
         }
+        if (minus.size() == 1)
+            text.replace(u'－', minus.front());
     }
     return text;
 }
@@ -193,10 +197,11 @@ void setUpInputs(QWidget *dialog)
     for (auto *box : dialog->findChildren<QAbstractSpinBox *>()) {
         box->installEventFilter(selector);
         takeFullWidthDigits(box, typing);
-        // Qt asks for digits only already; an input method that knows no such restriction
-        // may still honour a preference, and a count needs no predictions.
-        box->setInputMethodHints(box->inputMethodHints() | Qt::ImhDigitsOnly | Qt::ImhPreferNumbers
-            | Qt::ImhNoPredictiveText);
+        // Qt asks for digits only already (a decimal box for a formatted number, its point
+        // included); an input method that knows no such restriction may still honour a
+        // preference, and a count needs no predictions.
+        box->setInputMethodHints(
+            box->inputMethodHints() | Qt::ImhPreferNumbers | Qt::ImhNoPredictiveText);
     }
 }
 

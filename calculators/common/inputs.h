@@ -29,9 +29,10 @@ int readHundredths(const QDoubleSpinBox *box);
 //   stand for before the box checks them, so "７５" counts as 75 and a box that holds at most
 //   999 bounds "１０００" exactly as it bounds "1000". In a decimal box the full stops an input
 //   method commits ("．", and "。" in hiragana mode) are its decimal point, so "３。１２" reads
-//   3.12; a whole-number box refuses them as it refuses ".". Nothing else is widened: a
-//   full-width space behaves as a space does.
-// - The boxes ask an input method for digits and no predictions.
+//   3.12, and "－" its minus sign; a whole-number box refuses them as it refuses "." and "-".
+//   Nothing else is widened: a full-width space behaves as a space does.
+// - The boxes ask an input method for digits (a decimal box for a number with its point) and
+//   no predictions.
 void setUpInputs(QWidget *dialog);
 
 // `text` with every full-width digit made the ASCII digit it stands for, and nothing else
