@@ -28,14 +28,10 @@ void BIDX::on_pushButton_2_clicked()
         calc::readInt(ui->spinBox_3), calc::readInt(ui->spinBox_4), calc::readInt(ui->spinBox_5),
         calc::readInt(ui->spinBox_6), calc::readInt(ui->spinBox_7), calc::readInt(ui->spinBox_8),
         calc::readInt(ui->spinBox_9) };
-    const QString problem = calc::battingLineProblem(line);
-    ui->lineEdit_8->setText(calc::inputError(problem));
-    if (!problem.isEmpty()) {
-        for (QLineEdit *figure : { ui->lineEdit, ui->lineEdit_2, ui->lineEdit_3, ui->lineEdit_4,
-                 ui->lineEdit_5, ui->lineEdit_6, ui->lineEdit_7 })
-            figure->clear();
+    if (!calc::showInputError(ui->lineEdit_8, calc::battingLineProblem(line),
+            { ui->lineEdit, ui->lineEdit_2, ui->lineEdit_3, ui->lineEdit_4, ui->lineEdit_5,
+                ui->lineEdit_6, ui->lineEdit_7 }))
         return;
-    }
     ui->lineEdit->setText(calc::rateResult(calc::battingAverage(line.atBats, line.hits), 3));
     ui->lineEdit_2->setText(calc::rateResult(calc::onBasePercentage(line), 3));
     ui->lineEdit_3->setText(calc::rateResult(calc::sluggingPercentage(line), 3));

@@ -1,6 +1,7 @@
 #include "calculators/common/results.h"
 
 #include <QChar>
+#include <QLineEdit>
 #include <QVariant>
 #include <QtGlobal>
 
@@ -58,9 +59,16 @@ QString rateResult(Ratio value, int decimals)
     return roundedRatio(value, decimals);
 }
 
-QString inputError(const QString &problem)
+bool showInputError(QLineEdit *errorLine, const QString &problem, const QList<QLineEdit *> &figures)
 {
-    return problem.isEmpty() ? QString() : QStringLiteral("入力エラー: ") + problem;
+    if (problem.isEmpty()) {
+        errorLine->clear();
+        return true;
+    }
+    errorLine->setText(QStringLiteral("入力エラー: ") + problem);
+    for (QLineEdit *figure : figures)
+        figure->clear();
+    return false;
 }
 
 QString wholeResult(int value)

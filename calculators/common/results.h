@@ -2,7 +2,10 @@
 
 #include "calculators/common/ratio.h"
 
+#include <QList>
 #include <QString>
+
+class QLineEdit;
 
 // The ways a calculator writes a number into its result field.
 namespace calc {
@@ -26,9 +29,11 @@ QString roundedRatio(Ratio value, int decimals);
 // roundedRatio, except that 0 over 0, nothing to average, is written "-" as the papers print it.
 QString rateResult(Ratio value, int decimals);
 
-// The line a calculator shows for inputs that cannot be: "入力エラー: " and the problem; nothing
-// when there is no problem.
-QString inputError(const QString &problem);
+// Writes "入力エラー: " and `problem` into `errorLine` and empties `figures`, since counts that
+// cannot be have no figure; without a problem, empties `errorLine` alone. Returns whether the
+// figures are to be written.
+bool showInputError(
+    QLineEdit *errorLine, const QString &problem, const QList<QLineEdit *> &figures);
 
 // Plain decimal digits, a minus sign for negative values and no plus sign.
 QString wholeResult(int value);

@@ -30,14 +30,10 @@ void PIDX::on_pushButton_2_clicked()
     const calc::PitchingLine line { calc::outsRecorded(wholeInnings, thirds),
         calc::readInt(ui->spinBox_3), calc::readInt(ui->spinBox_4), calc::readInt(ui->spinBox_5),
         calc::readInt(ui->spinBox_6), calc::readInt(ui->spinBox_7), calc::readInt(ui->spinBox_8) };
-    const QString problem = calc::pitchingLineProblem(line);
-    ui->lineEdit_8->setText(calc::inputError(problem));
-    if (!problem.isEmpty()) {
-        for (QLineEdit *figure : { ui->lineEdit, ui->lineEdit_2, ui->lineEdit_3, ui->lineEdit_4,
-                 ui->lineEdit_5, ui->lineEdit_6, ui->lineEdit_7 })
-            figure->clear();
+    if (!calc::showInputError(ui->lineEdit_8, calc::pitchingLineProblem(line),
+            { ui->lineEdit, ui->lineEdit_2, ui->lineEdit_3, ui->lineEdit_4, ui->lineEdit_5,
+                ui->lineEdit_6, ui->lineEdit_7 }))
         return;
-    }
     // Runs without an out are an infinite average, as 防御率 shows them; nothing at all is "-".
     ui->lineEdit->setText(
         calc::rateResult(calc::earnedRunAverage(wholeInnings, thirds, earnedRuns), 2));
