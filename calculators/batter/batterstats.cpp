@@ -10,7 +10,7 @@ int atBats(int plateAppearances, int walks, int hitByPitches, int sacrificeBunts
 
 Ratio battingAverage(int atBats, int hits)
 {
-    return { atBats == 0 ? 0 : hits, atBats };
+    return rate(hits, atBats);
 }
 
 int totalBases(int hits, int doubles, int triples, int homeRuns)
