@@ -31,7 +31,7 @@ Texts latinTexts()
 {
     Texts t { { QStringLiteral("Team"), QStringLiteral("Batter"), QStringLiteral("Pitcher") }, {},
         QStringLiteral("Quit") };
-    for (int i = 1; i <= 14; ++i)
+    for (int i = 1; i <= 16; ++i)
         t.buttons << QStringLiteral("Button %1").arg(i);
     return t;
 }
@@ -43,8 +43,8 @@ Texts japaneseTexts()
             QStringLiteral("マジックナンバー"), QStringLiteral("自力優勝の可能性の有無"),
             QStringLiteral("ランク確定の有無"), QStringLiteral("順位表"), QStringLiteral("打数"),
             QStringLiteral("打率"), QStringLiteral("塁打数"), QStringLiteral("規定打席"),
-            QStringLiteral("防御率"), QStringLiteral("規定投球回数"),
-            QStringLiteral("リリーフポイント") },
+            QStringLiteral("打撃指標"), QStringLiteral("防御率"), QStringLiteral("規定投球回数"),
+            QStringLiteral("リリーフポイント"), QStringLiteral("投球指標") },
         QStringLiteral("終了") };
 }
 
@@ -94,8 +94,8 @@ int main(int argc, char *argv[])
     layout->addWidget(banner);
     int number = 0;
     layout->addWidget(buttonGroup(texts.groups.at(0), { 4, 3 }, texts, number));
-    layout->addWidget(buttonGroup(texts.groups.at(1), { 4 }, texts, number));
-    layout->addWidget(buttonGroup(texts.groups.at(2), { 3 }, texts, number));
+    layout->addWidget(buttonGroup(texts.groups.at(1), { 5 }, texts, number));
+    layout->addWidget(buttonGroup(texts.groups.at(2), { 4 }, texts, number));
     auto *bottom = new QHBoxLayout;
     auto *credits = new QLabel;
     if (with.contains(QLatin1String("richtext"))) {

@@ -16,6 +16,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QGroupBox>
 #include <QKeyEvent>
 #include <QPointer>
 #include <QRandomGenerator>
@@ -59,14 +60,11 @@ public:
         , m_main(mainWindow)
         , m_opens(opens)
     {
-        // The launch buttons in the order the window shows them.
-        static const char *const names[]
-            = { "pushButton", "pushButton_2", "pushButton_3", "pushButton_4", "pushButton_5",
-                  "pushButton_6", "pushButton_15", "pushButton_7", "pushButton_8", "pushButton_9",
-                  "pushButton_10", "pushButton_11", "pushButton_12", "pushButton_13" };
-        for (const char *name : names) {
-            if (auto *b = mainWindow->findChild<QAbstractButton *>(QLatin1String(name)))
-                m_buttons.append(b);
+        // The launch buttons of the team, batter and pitcher groups in the order the window
+        // shows them, so that a calculator added there is timed too.
+        for (const char *group : { "groupBox", "groupBox_2", "groupBox_3" }) {
+            if (auto *box = mainWindow->findChild<QGroupBox *>(QLatin1String(group)))
+                m_buttons += box->findChildren<QAbstractButton *>();
         }
         m_watchdog.setSingleShot(true);
         m_watchdog.setInterval(5000);

@@ -2,10 +2,12 @@
 #include "ui_mainwindow.h"
 
 #include "calculators/batter/bavg.h"
+#include "calculators/batter/bidx.h"
 #include "calculators/batter/brb.h"
 #include "calculators/batter/btab.h"
 #include "calculators/batter/btb.h"
 #include "calculators/pitcher/pera.h"
+#include "calculators/pitcher/pidx.h"
 #include "calculators/pitcher/prip.h"
 #include "calculators/pitcher/prp.h"
 #include "calculators/team/tgb.h"
@@ -77,6 +79,8 @@ void MainWindow::on_pushButton_8_clicked() { runCalculator<BAVG>(this); }
 void MainWindow::on_pushButton_3_clicked() { runCalculator<TGB>(this); }
 void MainWindow::on_pushButton_2_clicked() { runCalculator<TSAV>(this); }
 void MainWindow::on_pushButton_clicked() { runCalculator<TWP>(this); }
+void MainWindow::on_pushButton_16_clicked() { runCalculator<BIDX>(this); }
+void MainWindow::on_pushButton_17_clicked() { runCalculator<PIDX>(this); }
 
 void MainWindow::on_pushButton_14_clicked()
 {

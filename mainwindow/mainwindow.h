@@ -33,6 +33,8 @@ private slots:
     void on_pushButton_3_clicked();
     void on_pushButton_2_clicked();
     void on_pushButton_clicked();
+    void on_pushButton_16_clicked();
+    void on_pushButton_17_clicked();
     void on_pushButton_14_clicked();
     void on_label_2_linkActivated(const QString &link);
 

@@ -126,7 +126,8 @@ void tst_MainWindow::tabOrder()
     const QStringList order = {"pushButton_14", "pushButton",    "pushButton_2",  "pushButton_3",
                                "pushButton_4",  "pushButton_5",  "pushButton_6",  "pushButton_15",
                                "pushButton_7",  "pushButton_8",  "pushButton_9",  "pushButton_10",
-                               "pushButton_11", "pushButton_12", "pushButton_13", "pushButton_14"};
+                               "pushButton_16", "pushButton_11", "pushButton_12", "pushButton_13",
+                               "pushButton_17", "pushButton_14"};
     QVERIFY(QTest::qWaitForWindowActive(&window));
     QCOMPARE(testing::tabChain(child(&window, "pushButton_14"), order.size()), order);
 }
@@ -152,11 +153,13 @@ void tst_MainWindow::launchesEachCalculator_data()
     QTest::newRow("BAVG") << "pushButton_8" << "打率" << "BAVG" << "打者＞打率";
     QTest::newRow("BTB") << "pushButton_9" << "塁打数" << "BTB" << "打者＞塁打数";
     QTest::newRow("BRB") << "pushButton_10" << "規定打席" << "BRB" << "打者＞規定打席";
+    QTest::newRow("BIDX") << "pushButton_16" << "打撃指標" << "BIDX" << "打者＞打撃指標";
     QTest::newRow("PERA") << "pushButton_11" << "防御率" << "PERA" << "投手＞防御率";
     QTest::newRow("PRIP") << "pushButton_12" << "規定投球回数" << "PRIP"
                           << "投手＞規定投球回数";
     QTest::newRow("PRP") << "pushButton_13" << "リリーフポイント" << "PRP"
                          << "投手＞リリーフポイント";
+    QTest::newRow("PIDX") << "pushButton_17" << "投球指標" << "PIDX" << "投手＞投球指標";
 }
 
 void tst_MainWindow::launchesEachCalculator()

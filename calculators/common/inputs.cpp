@@ -2,6 +2,7 @@
 
 #include <QAbstractSpinBox>
 #include <QCoreApplication>
+#include <QDoubleSpinBox>
 #include <QEvent>
 #include <QFocusEvent>
 #include <QInputMethodEvent>
@@ -11,8 +12,6 @@
 #include <QSpinBox>
 #include <QTimer>
 #include <QValidator>
-
-#include <algorithm>
 
 namespace calc {
 
@@ -78,30 +77,50 @@ QChar toAscii(QChar c)
     return isFullWidthDigit(c) ? QChar(char16_t(u'0' + (c.unicode() - u'０'))) : c;
 }
 
-bool hasFullWidthDigit(const QString &text)
+// `text` as `box` takes it: full-width digits made ASCII, and in a decimal box the full stops
+// of an input method (full-width, and ideographic as hiragana mode types it) made its decimal
+// point and the full-width minus its minus sign. Each character stays one character, so the
+// cursor keeps its place.
+QString boxText(QString text, const QObject *box)
 {
-    return std::any_of(text.cbegin(), text.cend(), isFullWidthDigit);
+    text = asciiDigits(text);
+    if (const auto *decimal = qobject_cast<const QDoubleSpinBox *>(box)) {
+        const QString point = decimal->locale().decimalPoint();
+        const QString minus = decimal->locale().negativeSign();
+        if (point.size() == 1) {
+            text.replace(u'．', point.front());
+            text.replace(u'。', point.front());
+        }
+        if (minus.size() == 1)
+            text.replace(u'－', minus.front());
+    }
+    return text;
 }
 
 // Stands in front of a spin box's own validator on its line edit. The line edit asks the
 // validator about every change, whether it comes from a key, an input method, the clipboard
 // or the context menu, and takes the text as the validator leaves it; so full-width digits
-// are made ASCII here and the box's own rules (range, signs, spaces) then judge the text as if
-// it had been entered so. The replacement keeps the text's length and the cursor.
+// (and a decimal box's full stops) are made ASCII here and the box's own rules (range, signs,
+// spaces) then judge the text as if it had been entered so. The replacement keeps the text's
+// length and the cursor.
 class FullWidthDigits : public QValidator
 {
 public:
-    FullWidthDigits(const QValidator *own, QObject *parent) : QValidator(parent), m_own(own) { }
+    FullWidthDigits(const QValidator *own, QAbstractSpinBox *box)
+        : QValidator(box)
+        , m_own(own)
+    {
+    }
 
     State validate(QString &input, int &pos) const override
     {
-        input = asciiDigits(input);
+        input = boxText(input, parent());
         return m_own ? m_own->validate(input, pos) : Acceptable;
     }
 
     void fixup(QString &input) const override
     {
-        input = asciiDigits(input);
+        input = boxText(input, parent());
         if (m_own)
             m_own->fixup(input);
     }
@@ -124,9 +143,9 @@ protected:
     {
         if (event->type() == QEvent::KeyPress) {
             auto *key = static_cast<QKeyEvent *>(event);
-            if (!hasFullWidthDigit(key->text()))
+            const QString text = boxText(key->text(), watched);
+            if (text == key->text())
                 return false;
-            const QString text = asciiDigits(key->text());
             const int code = text.size() == 1 && text.at(0).isDigit()
                 ? Qt::Key_0 + (text.at(0).unicode() - u'0')
                 : key->key();
@@ -139,11 +158,11 @@ protected:
         }
         if (event->type() == QEvent::InputMethod) {
             auto *im = static_cast<QInputMethodEvent *>(event);
-            if (!hasFullWidthDigit(im->commitString()))
+            const QString commit = boxText(im->commitString(), watched);
+            if (commit == im->commitString())
                 return false;
             QInputMethodEvent ascii(im->preeditString(), im->attributes());
-            ascii.setCommitString(
-                asciiDigits(im->commitString()), im->replacementStart(), im->replacementLength());
+            ascii.setCommitString(commit, im->replacementStart(), im->replacementLength());
             QCoreApplication::sendEvent(watched, &ascii);
             event->setAccepted(ascii.isAccepted());
             return true;
@@ -178,10 +197,11 @@ void setUpInputs(QWidget *dialog)
     for (auto *box : dialog->findChildren<QAbstractSpinBox *>()) {
         box->installEventFilter(selector);
         takeFullWidthDigits(box, typing);
-        // Qt asks for digits only already; an input method that knows no such restriction
-        // may still honour a preference, and a count needs no predictions.
-        box->setInputMethodHints(box->inputMethodHints() | Qt::ImhDigitsOnly | Qt::ImhPreferNumbers
-            | Qt::ImhNoPredictiveText);
+        // Qt asks for digits only already (a decimal box for a formatted number, its point
+        // included); an input method that knows no such restriction may still honour a
+        // preference, and a count needs no predictions.
+        box->setInputMethodHints(
+            box->inputMethodHints() | Qt::ImhPreferNumbers | Qt::ImhNoPredictiveText);
     }
 }
 
@@ -193,6 +213,11 @@ double readDouble(const QSpinBox *box)
 int readInt(const QSpinBox *box)
 {
     return box->value();
+}
+
+int readHundredths(const QDoubleSpinBox *box)
+{
+    return qRound(box->value() * 100);
 }
 
 } // namespace calc

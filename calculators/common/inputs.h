@@ -2,6 +2,7 @@
 
 #include <QString>
 
+class QDoubleSpinBox;
 class QSpinBox;
 class QWidget;
 
@@ -11,6 +12,10 @@ namespace calc {
 
 double readDouble(const QSpinBox *box);
 int readInt(const QSpinBox *box);
+
+// A decimal box of two decimals as a whole number of hundredths: the value rounded to the
+// nearest hundredth once, so that everything computed from it stays exact (3.12 gives 312).
+int readHundredths(const QDoubleSpinBox *box);
 
 // Sets up every spin box in `dialog` for the way our users type, once the form is built:
 //
@@ -22,9 +27,12 @@ int readInt(const QSpinBox *box);
 // - A Japanese input method in its ordinary mode commits digits as full-width characters
 //   ("７" for 7). Whether typed, committed or pasted, they are taken as the ASCII digits they
 //   stand for before the box checks them, so "７５" counts as 75 and a box that holds at most
-//   999 bounds "１０００" exactly as it bounds "1000". Nothing else is widened: a full-width
-//   space behaves as a space does, an ideographic full stop is refused as a full stop is.
-// - The boxes ask an input method for digits and no predictions.
+//   999 bounds "１０００" exactly as it bounds "1000". In a decimal box the full stops an input
+//   method commits ("．", and "。" in hiragana mode) are its decimal point, so "３。１２" reads
+//   3.12, and "－" its minus sign; a whole-number box refuses them as it refuses "." and "-".
+//   Nothing else is widened: a full-width space behaves as a space does.
+// - The boxes ask an input method for digits (a decimal box for a number with its point) and
+//   no predictions.
 void setUpInputs(QWidget *dialog);
 
 // `text` with every full-width digit made the ASCII digit it stands for, and nothing else

@@ -13,4 +13,11 @@ struct Ratio
     int denominator;
 };
 
+// `numerator` over `denominator`, or 0 over 0 when the denominator is 0: a rate with nothing to
+// average, which the papers print as "-" rather than as an infinite or a zero rate.
+constexpr Ratio rate(int numerator, int denominator)
+{
+    return { denominator == 0 ? 0 : numerator, denominator };
+}
+
 } // namespace calc

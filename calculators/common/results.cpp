@@ -1,6 +1,7 @@
 #include "calculators/common/results.h"
 
 #include <QChar>
+#include <QLineEdit>
 #include <QVariant>
 #include <QtGlobal>
 
@@ -49,6 +50,25 @@ QString roundedRatio(Ratio value, int decimals)
     if (negative && units != 0)
         text.prepend(u'-');
     return text;
+}
+
+QString rateResult(Ratio value, int decimals)
+{
+    if (value.numerator == 0 && value.denominator == 0)
+        return QStringLiteral("-");
+    return roundedRatio(value, decimals);
+}
+
+bool showInputError(QLineEdit *errorLine, const QString &problem, const QList<QLineEdit *> &figures)
+{
+    if (problem.isEmpty()) {
+        errorLine->clear();
+        return true;
+    }
+    errorLine->setText(QStringLiteral("入力エラー: ") + problem);
+    for (QLineEdit *figure : figures)
+        figure->clear();
+    return false;
 }
 
 QString wholeResult(int value)

@@ -2,7 +2,10 @@
 
 #include "calculators/common/ratio.h"
 
+#include <QList>
 #include <QString>
+
+class QLineEdit;
 
 // The ways a calculator writes a number into its result field.
 namespace calc {
@@ -22,6 +25,15 @@ QString decimalResult(double value, int precision);
 // Computed in 64-bit integers: the largest intermediate, 2 * 10^9 * 2^31 + 2^31 (about
 // 4.3e18), stays below 2^63 - 1 (about 9.2e18) for every int numerator and denominator.
 QString roundedRatio(Ratio value, int decimals);
+
+// roundedRatio, except that 0 over 0, nothing to average, is written "-" as the papers print it.
+QString rateResult(Ratio value, int decimals);
+
+// Writes "入力エラー: " and `problem` into `errorLine` and empties `figures`, since counts that
+// cannot be have no figure; without a problem, empties `errorLine` alone. Returns whether the
+// figures are to be written.
+bool showInputError(
+    QLineEdit *errorLine, const QString &problem, const QList<QLineEdit *> &figures);
 
 // Plain decimal digits, a minus sign for negative values and no plus sign.
 QString wholeResult(int value);

@@ -29,6 +29,15 @@ EXPECTED = {
     'チーム＞ランク確定の有無': [
         '全試合数', '上位 勝数', '上位 引分', '中位 勝数', '中位 引分', '中位 残試合',
         '下位 勝数', '下位 引分', '下位 残試合', 'ランク確定の有無の計算結果'],
+    '打者＞打撃指標': [
+        '打数', '安打', '二塁打', '三塁打', '本塁打', '四球', '死球', '犠飛', '三振',
+        '打率の計算結果', '出塁率の計算結果', '長打率の計算結果', 'OPSの計算結果',
+        'IsoPの計算結果', 'BABIPの計算結果', '塁打の計算結果', '入力エラー'],
+    '投手＞投球指標': [
+        '投球回', '投球回 /3', '被安打', '被本塁打', '与四球', '故意四球', '与死球', '奪三振',
+        '自責点', 'FIP定数', '防御率の計算結果', 'WHIPの計算結果', '奪三振率の計算結果',
+        '与四球率の計算結果', '被本塁打率の計算結果', 'K/BBの計算結果', 'FIPの計算結果',
+        '入力エラー'],
 }
 # The logo's name and the window title carry the version as the program shows it (argument 2).
 LOGO = 'Sekivo プロ野球記録計算機 Ver %s'
@@ -336,7 +345,7 @@ def main():
 
     groups = [n for n in main_window[0] if n is not None and n.getRoleName() == 'panel']
     launch = [(b.name, b) for g in groups for b in g if b is not None and b.getRoleName() == 'push button']
-    if len(launch) < 13:
+    if len(launch) < 16:
         fail('only %d launch buttons found' % len(launch))
     seen = {}
     for caption, button in launch:

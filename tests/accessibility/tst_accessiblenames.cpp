@@ -41,7 +41,7 @@ QList<QWidget *> fields(QWidget *within)
 {
     QList<QWidget *> found;
     for (QWidget *w : within->findChildren<QWidget *>()) {
-        if (qobject_cast<QSpinBox *>(w) || qobject_cast<QComboBox *>(w))
+        if (qobject_cast<QAbstractSpinBox *>(w) || qobject_cast<QComboBox *>(w))
             found.append(w);
         else if (qobject_cast<QLineEdit *>(w) && !qobject_cast<QAbstractSpinBox *>(w->parent())
                  && !qobject_cast<QComboBox *>(w->parent()))

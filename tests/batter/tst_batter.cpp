@@ -1,5 +1,6 @@
 #include "calculators/batter/batterstats.h"
 #include "calculators/batter/bavg.h"
+#include "calculators/batter/bidx.h"
 #include "calculators/batter/brb.h"
 #include "calculators/batter/btab.h"
 #include "calculators/batter/btb.h"
@@ -9,11 +10,11 @@
 
 namespace {
 
-const auto make = testing::makeNamed<BTAB, BAVG, BTB, BRB>;
+const auto make = testing::makeNamed<BTAB, BAVG, BTB, BRB, BIDX>;
 
 } // namespace
 
-// The four batter calculators: their formulas, and each dialog driven through its widgets.
+// The five batter calculators: their formulas, and each dialog driven through its widgets.
 class tst_Batter : public QObject
 {
     Q_OBJECT
@@ -33,6 +34,9 @@ private slots:
 
     void computes_data();
     void computes();
+    void indices_data();
+    void indices();
+    void indicesTabOrder();
     void form_data();
     void form();
     void enterComputes_data();
@@ -196,6 +200,67 @@ void tst_Batter::computes()
     testing::checkComputes(d.get(), testing::spinBoxNames(inputs.size()), inputs, expected);
 }
 
+void tst_Batter::indices_data()
+{
+    QTest::addColumn<QList<int>>("line"); // 打数 安打 二塁打 三塁打 本塁打 四球 死球 犠飛 三振
+    // 打率 出塁率 長打率 OPS IsoP BABIP 塁打, and the error line.
+    QTest::addColumn<QStringList>("expected");
+
+    const QStringList none(7);
+    const auto error = [&none](const char *problem) {
+        return none + QStringList{QStringLiteral("入力エラー: ") + QString::fromUtf8(problem)};
+    };
+    // .36653 + .52796 = .894498: the rounded parts would add to .895.
+    QTest::newRow("OPS from the exact sum") << QList<int>{447, 132, 20, 0, 28, 47, 5, 3, 80}
+                                            << QStringList{"0.295", "0.367", "0.528", "0.894",
+                                                           "0.233", "0.304", "236", ""};
+    // .0625 everywhere rounds up; OPS .125 exactly, where .063 + .063 would be .126.
+    QTest::newRow("1 for 16, ties") << QList<int>{16, 1, 0, 0, 0, 0, 0, 0, 0}
+                                    << QStringList{"0.063", "0.063", "0.063", "0.125", "0.000",
+                                                   "0.063", "1", ""};
+    QTest::newRow("a double in 16, ties") << QList<int>{16, 1, 1, 0, 0, 0, 0, 0, 0}
+                                          << QStringList{"0.063", "0.063", "0.125", "0.188",
+                                                         "0.063", "0.063", "2", ""};
+    QTest::newRow("nothing") << QList<int>{0, 0, 0, 0, 0, 0, 0, 0, 0}
+                             << QStringList{"-", "-", "-", "-", "-", "-", "0", ""};
+    QTest::newRow("walks, no at-bat") << QList<int>{0, 0, 0, 0, 0, 3, 1, 1, 0}
+                                      << QStringList{"-", "0.800", "-", "-", "-", "0.000", "0", ""};
+    QTest::newRow("every at-bat a strikeout") << QList<int>{999, 0, 0, 0, 0, 0, 0, 0, 999}
+                                              << QStringList{"0.000", "0.000", "0.000", "0.000",
+                                                             "0.000", "-", "0", ""};
+    QTest::newRow("largest") << QList<int>{999, 999, 0, 0, 999, 999, 999, 999, 0}
+                             << QStringList{"1.000", "0.750", "4.000", "4.750", "3.000", "0.000",
+                                            "3996", ""};
+    QTest::newRow("hits above at-bats") << QList<int>{3, 4, 0, 0, 0, 0, 0, 0, 0}
+                                        << error("安打が打数を超えています");
+    QTest::newRow("extra-base hits above hits")
+            << QList<int>{10, 3, 2, 1, 1, 0, 0, 0, 0}
+            << error("二塁打・三塁打・本塁打の合計が安打を超えています");
+    QTest::newRow("strikeouts above outs") << QList<int>{10, 3, 0, 0, 0, 0, 0, 0, 8}
+                                           << error("三振が打数−安打を超えています");
+    QTest::newRow("largest, impossible") << QList<int>(9, 999)
+                                         << error("二塁打・三塁打・本塁打の合計が安打を超えています");
+}
+
+void tst_Batter::indices()
+{
+    QFETCH(QList<int>, line);
+    QFETCH(QStringList, expected);
+    BIDX d;
+    d.show();
+    testing::checkComputesAll(&d, testing::spinBoxNames(9), line, expected);
+}
+
+// The counts in the order of a box score, then 計算, the figures and the error line.
+void tst_Batter::indicesTabOrder()
+{
+    BIDX d;
+    d.show();
+    testing::checkTabOrder(&d, testing::spinBoxNames(9) + QStringList{"pushButton_2"}
+                                       + testing::numberedNames("lineEdit", 8)
+                                       + QStringList{"pushButton", "spinBox"});
+}
+
 void tst_Batter::form_data()
 {
     QTest::addColumn<QString>("dialog");
@@ -282,6 +347,7 @@ void tst_Batter::enterComputes_data()
     QTest::newRow("BAVG") << "BAVG" << QList<int>{400, 120} << "0.300";
     QTest::newRow("BTB") << "BTB" << QList<int>{150, 30, 5, 25} << "265";
     QTest::newRow("BRB") << "BRB" << QList<int>{144} << "446";
+    QTest::newRow("BIDX") << "BIDX" << QList<int>{16, 1, 0, 0, 0, 0, 0, 0, 0} << "0.063";
 }
 
 void tst_Batter::enterComputes()
@@ -296,7 +362,7 @@ void tst_Batter::closes_data()
 {
     QTest::addColumn<QString>("dialog");
     QTest::addColumn<bool>("byEscape");
-    for (const char *name : {"BTAB", "BAVG", "BTB", "BRB"}) {
+    for (const char *name : {"BTAB", "BAVG", "BTB", "BRB", "BIDX"}) {
         QTest::addRow("%s 閉じる", name) << name << false;
         QTest::addRow("%s Escape", name) << name << true;
     }
@@ -320,6 +386,8 @@ void tst_Batter::languageChangeRetranslatesTextsOnly_data()
     QTest::newRow("BAVG") << "BAVG" << "打者＞打率" << QList<int>{400, 120} << "0.300";
     QTest::newRow("BTB") << "BTB" << "打者＞塁打数" << QList<int>{150, 30, 5, 25} << "265";
     QTest::newRow("BRB") << "BRB" << "打者＞規定打席" << QList<int>{144} << "446";
+    QTest::newRow("BIDX") << "BIDX" << "打者＞打撃指標" << QList<int>{16, 1, 0, 0, 0, 0, 0, 0, 0}
+                          << "0.063";
 }
 
 void tst_Batter::languageChangeRetranslatesTextsOnly()

@@ -38,7 +38,18 @@ inline void reveal(QWidget *box)
     }
 }
 
-inline QString describe(const QSpinBox *box)
+// A spin box's value and maximum, whole or decimal.
+inline double valueOf(const QAbstractSpinBox *box)
+{
+    return box->property("value").toDouble();
+}
+
+inline double maximumOf(const QAbstractSpinBox *box)
+{
+    return box->property("maximum").toDouble();
+}
+
+inline QString describe(const QAbstractSpinBox *box)
 {
     return QStringLiteral("%1 in %2").arg(box->objectName(), box->window()->objectName());
 }

@@ -1,7 +1,8 @@
 // Numbers typed with a Japanese input method on: full-width digits, whichever way they reach a
 // calculator's spin box, count exactly as the ASCII digits they stand for, and everything else
-// is refused as its ASCII counterpart is. Every calculator is reached through the main
-// window's launch buttons, so one added there is covered without editing this test.
+// is refused (or, a decimal box's full stops, taken) as its ASCII counterpart is. Every
+// calculator is reached through the main window's launch buttons, so one added there is covered
+// without editing this test.
 
 #include "inputmethod/calculators.h"
 
@@ -9,6 +10,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QDoubleSpinBox>
 #include <QInputMethodEvent>
 #include <QKeySequence>
 #include <QLineEdit>
@@ -42,7 +44,7 @@ const QList<std::pair<const char *, Way>> &ways()
     return all;
 }
 
-void contextMenuPaste(QSpinBox *box)
+void contextMenuPaste(QAbstractSpinBox *box)
 {
     bool triggered = false;
     QObject inMenu;
@@ -76,10 +78,10 @@ void contextMenuPaste(QSpinBox *box)
 
 // Replaces what `box` shows by `text`, the way `way` brings it, starting from `start`
 // shown and selected as a freshly focused box has it.
-void enter(QSpinBox *box, Way way, const QString &text, int start)
+void enter(QAbstractSpinBox *box, Way way, const QString &text, double start)
 {
     reveal(box);
-    box->setValue(start);
+    box->setProperty("value", start);
     // A closed context menu may leave no window active.
     if (!box->isActiveWindow()) {
         box->activateWindow();
@@ -128,15 +130,15 @@ void enter(QSpinBox *box, Way way, const QString &text, int start)
 struct Outcome
 {
     QString shown;
-    int value;
+    double value;
     bool operator==(const Outcome &o) const { return shown == o.shown && value == o.value; }
 };
 
-Outcome outcome(QSpinBox *box)
+Outcome outcome(QAbstractSpinBox *box)
 {
     const QString shown = box->text();
     box->interpretText();
-    return { shown, box->value() };
+    return { shown, valueOf(box) };
 }
 
 QString text(const Outcome &o)
@@ -145,17 +147,17 @@ QString text(const Outcome &o)
 }
 
 // The value a box starts from before each entry; below every maximum.
-int startValue(const QSpinBox *box)
+double startValue(const QAbstractSpinBox *box)
 {
-    return qMin(4, box->maximum());
+    return qMin(4.0, maximumOf(box));
 }
 
 // Enters `ascii`, then `typed`, into `box` the same way and from the same start, and fails
 // unless both give the same outcome; `asTyped` is what `typed` gave.
 void enterBothWidths(
-    QSpinBox *box, Way way, const QString &typed, const QString &ascii, Outcome *asTyped)
+    QAbstractSpinBox *box, Way way, const QString &typed, const QString &ascii, Outcome *asTyped)
 {
-    const int start = startValue(box);
+    const double start = startValue(box);
     enter(box, way, ascii, start);
     if (QTest::currentTestFailed())
         return;
@@ -220,6 +222,7 @@ void tst_FullWidth::enteredAsAscii_data()
         { "full-width space alone", u"　", u" ", 4, 4 },
         { "ideographic full stop", u"７。５", u"7.5", 75, 4 },
         { "ideographic full stop alone", u"。", u".", 4, 4 },
+        { "full-width full stop", u"７．５", u"7.5", 75, 4 },
         { "full-width minus", u"－５", u"-5", 5, 4 },
         { "letters after", u"１２ab", u"12ab", 12, 4 },
         { "full-width letters", u"１ｘ", u"1x", 1, 4 },
@@ -245,7 +248,7 @@ void tst_FullWidth::enteredAsAscii()
 
     int boxes = 0;
     forEveryDialog([&](QDialog *dialog) {
-        for (QSpinBox *box : dialog->findChildren<QSpinBox *>()) {
+        for (QAbstractSpinBox *box : dialog->findChildren<QAbstractSpinBox *>()) {
             // A row the league table has switched off with its team count takes no input.
             if (!box->isEnabled())
                 continue;
@@ -254,7 +257,7 @@ void tst_FullWidth::enteredAsAscii()
             enterBothWidths(box, way, typed, ascii, &asTyped);
             if (QTest::currentTestFailed())
                 return;
-            if (box->maximum() == 999) {
+            if (maximumOf(box) == 999) {
                 QVERIFY2(asTyped.value == expected,
                     qPrintable(QStringLiteral("%1 holds %2 for \"%3\", not %4")
                                    .arg(describe(box))
@@ -280,15 +283,15 @@ void tst_FullWidth::aboveMaximumBoundedAsAscii()
     QFETCH(Way, way);
 
     forEveryDialog([&](QDialog *dialog) {
-        for (QSpinBox *box : dialog->findChildren<QSpinBox *>()) {
+        for (QAbstractSpinBox *box : dialog->findChildren<QAbstractSpinBox *>()) {
             if (!box->isEnabled())
                 continue;
-            const QString ascii = QString::number(box->maximum() + 1);
+            const QString ascii = QString::number(maximumOf(box) + 1);
             Outcome asTyped {};
             enterBothWidths(box, way, fullWidth(ascii), ascii, &asTyped);
             if (QTest::currentTestFailed())
                 return;
-            QVERIFY2(asTyped.value <= box->maximum(),
+            QVERIFY2(asTyped.value <= maximumOf(box),
                 qPrintable(QStringLiteral("%1 holds %2").arg(describe(box)).arg(asTyped.value)));
         }
     });
@@ -308,36 +311,39 @@ void tst_FullWidth::resultsAsAscii()
     forEveryDialog([&](QDialog *dialog) {
         const auto fill = [&](bool wide) {
             int i = 0;
-            for (QSpinBox *box : dialog->findChildren<QSpinBox *>()) {
+            for (QAbstractSpinBox *box : dialog->findChildren<QAbstractSpinBox *>()) {
                 if (!box->isEnabled())
                     continue;
                 // Different numbers in different boxes, all within range.
-                const int value = qMin(box->maximum(), 3 + 7 * i++);
+                const double value = qMin(maximumOf(box), 3.0 + 7 * i++);
                 const QString ascii = QString::number(value);
-                const int start = startValue(box) == value ? 0 : startValue(box);
+                const double start = startValue(box) == value ? 0 : startValue(box);
                 enter(box, way, wide ? fullWidth(ascii) : ascii, start);
                 if (QTest::currentTestFailed())
                     return;
                 QVERIFY2(outcome(box).value == value,
                     qPrintable(QStringLiteral("%1 holds %2 for %3")
                                    .arg(describe(box))
-                                   .arg(box->value())
+                                   .arg(valueOf(box))
                                    .arg(wide ? fullWidth(ascii) : ascii)));
             }
         };
         const auto results = [&] {
             QStringList shown;
             for (QPushButton *button : computeButtons(dialog)) {
-                QLineEdit *result = resultField(button);
-                if (!result) {
+                const QList<QLineEdit *> fields = resultFields(button);
+                if (fields.isEmpty()) {
                     shown.append(
                         QStringLiteral("<no result field beside %1>").arg(button->objectName()));
                     continue;
                 }
                 reveal(button);
-                result->clear();
+                for (QLineEdit *result : fields)
+                    result->clear();
                 QTest::mouseClick(button, Qt::LeftButton);
-                shown.append(QStringLiteral("%1: %2").arg(button->objectName(), result->text()));
+                for (QLineEdit *result : fields)
+                    shown.append(
+                        QStringLiteral("%1: %2").arg(result->objectName(), result->text()));
             }
             return shown;
         };
@@ -375,10 +381,10 @@ void tst_FullWidth::undoneAsAscii()
     QFETCH(Way, way);
 
     forEveryDialog([&](QDialog *dialog) {
-        for (QSpinBox *box : dialog->findChildren<QSpinBox *>()) {
+        for (QAbstractSpinBox *box : dialog->findChildren<QAbstractSpinBox *>()) {
             if (!box->isEnabled())
                 continue;
-            const int start = startValue(box);
+            const double start = startValue(box);
             const auto undone = [&](const QString &text) {
                 enter(box, way, text, start);
                 QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier);
@@ -396,15 +402,17 @@ void tst_FullWidth::undoneAsAscii()
     });
 }
 
-// Qt asks for digits only; we add a preference for numbers and no predictions, as seen by an
-// input method querying the focused box.
+// Qt asks for digits only (a decimal box for a formatted number); we add a preference for
+// numbers and no predictions, as seen by an input method querying the focused box.
 void tst_FullWidth::inputMethodIsAskedForDigits()
 {
-    const auto wanted = Qt::ImhDigitsOnly | Qt::ImhPreferNumbers | Qt::ImhNoPredictiveText;
     forEveryDialog([&](QDialog *dialog) {
-        for (QSpinBox *box : dialog->findChildren<QSpinBox *>()) {
+        for (QAbstractSpinBox *box : dialog->findChildren<QAbstractSpinBox *>()) {
             if (!box->isEnabled())
                 continue;
+            const auto wanted = Qt::ImhPreferNumbers | Qt::ImhNoPredictiveText
+                | (qobject_cast<QDoubleSpinBox *>(box) ? Qt::ImhFormattedNumbersOnly
+                                                       : Qt::ImhDigitsOnly);
             reveal(box);
             box->setFocus(Qt::TabFocusReason);
             QCOMPARE(QGuiApplication::focusObject(), box);

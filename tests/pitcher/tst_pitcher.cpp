@@ -1,8 +1,10 @@
 #include "calculators/pitcher/pera.h"
+#include "calculators/pitcher/pidx.h"
 #include "calculators/pitcher/pitcherstats.h"
 #include "calculators/pitcher/prip.h"
 #include "support/calculatorchecks.h"
 
+#include <QDoubleSpinBox>
 #include <QGlyphRun>
 #include <QRawFont>
 #include <QTest>
@@ -10,11 +12,12 @@
 
 namespace {
 
-const auto make = testing::makeNamed<PERA, PRIP>;
+const auto make = testing::makeNamed<PERA, PRIP, PIDX>;
 
 } // namespace
 
-// The earned-run-average and qualifying-innings calculators: formulas and dialogs.
+// The earned-run-average, qualifying-innings and pitching-figures calculators: formulas and
+// dialogs.
 class tst_Pitcher : public QObject
 {
     Q_OBJECT
@@ -31,6 +34,9 @@ private slots:
     void computes_data();
     void computes();
     void infiniteAverageIsDrawn();
+    void indices_data();
+    void indices();
+    void indicesTabOrder();
     void form_data();
     void form();
     void enterComputes_data();
@@ -151,6 +157,81 @@ void tst_Pitcher::infiniteAverageIsDrawn()
     }
 }
 
+void tst_Pitcher::indices_data()
+{
+    // 投球回 /3 被安打 被本塁打 与四球 故意四球 与死球 奪三振 自責点, and FIP定数 as typed.
+    QTest::addColumn<QList<int>>("line");
+    QTest::addColumn<QString>("constant");
+    // 防御率 WHIP 奪三振率 与四球率 被本塁打率 K/BB FIP, and the error line.
+    QTest::addColumn<QStringList>("expected");
+
+    const QStringList none(7);
+    const auto error = [&none](const char *problem) {
+        return none + QStringList{QStringLiteral("入力エラー: ") + QString::fromUtf8(problem)};
+    };
+    QTest::newRow("172 1/3 innings") << QList<int>{172, 1, 150, 15, 45, 3, 6, 160, 55} << "3.12"
+                                     << QStringList{"2.87", "1.13", "8.36", "2.35", "0.78",
+                                                    "3.56", "3.23", ""};
+    // 2 2/3 innings: 3.375 and .375 round up.
+    QTest::newRow("8 outs, ties") << QList<int>{2, 2, 1, 0, 0, 0, 0, 1, 1} << "3.12"
+                                  << QStringList{"3.38", "0.38", "3.38", "0.00", "0.00", "-",
+                                                 "2.37", ""};
+    // -39/8 + 3.12 = -1.755, away from zero.
+    QTest::newRow("negative FIP, tie") << QList<int>{2, 2, 0, 0, 1, 0, 0, 8, 0} << "3.12"
+                                       << QStringList{"0.00", "0.38", "27.00", "3.38", "0.00",
+                                                      "8.00", "-1.76", ""};
+    QTest::newRow("negative FIP") << QList<int>{1, 0, 0, 0, 0, 0, 0, 3, 0} << "3.12"
+                                  << QStringList{"0.00", "0.00", "27.00", "0.00", "0.00", "-",
+                                                 "-2.88", ""};
+    // -15/13 + 1.15 = -1/260 shows no minus; 1.15 is 114.99... hundredths as a double.
+    QTest::newRow("FIP just below zero") << QList<int>{4, 1, 0, 0, 1, 0, 0, 4, 0} << "1.15"
+                                         << QStringList{"0.00", "0.23", "8.31", "2.08", "0.00",
+                                                        "4.00", "0.00", ""};
+    QTest::newRow("runs, no out") << QList<int>{0, 0, 2, 1, 1, 0, 0, 0, 3} << "3.12"
+                                  << QStringList{"∞", "-", "-", "-", "-", "0.00", "-", ""};
+    QTest::newRow("nothing") << QList<int>(9, 0) << "3.12"
+                             << QStringList{"-", "-", "-", "-", "-", "-", "-", ""};
+    QTest::newRow("largest") << QList<int>{0, 1, 999, 999, 999, 0, 999, 0, 999} << "9.99"
+                             << QStringList{"26973.00", "5994.00", "0.00", "26973.00",
+                                            "26973.00", "0.00", "56952.99", ""};
+    QTest::newRow("most negative") << QList<int>{0, 1, 0, 0, 0, 0, 0, 999, 0} << "0.00"
+                                   << QStringList{"0.00", "0.00", "26973.00", "0.00", "0.00",
+                                                  "-", "-5994.00", ""};
+    QTest::newRow("999 of everything") << QList<int>{999, 2, 999, 999, 999, 999, 999, 999, 999}
+                                       << "9.99"
+                                       << QStringList{"8.99", "2.00", "8.99", "8.99", "8.99",
+                                                      "1.00", "23.98", ""};
+    QTest::newRow("intentional above all walks") << QList<int>{5, 0, 3, 0, 2, 3, 0, 4, 1} << "3.12"
+                                                 << error("故意四球が与四球を超えています");
+    QTest::newRow("home runs above hits") << QList<int>{5, 0, 3, 4, 2, 1, 0, 4, 1} << "3.12"
+                                          << error("被本塁打が被安打を超えています");
+}
+
+void tst_Pitcher::indices()
+{
+    QFETCH(QList<int>, line);
+    QFETCH(QString, constant);
+    QFETCH(QStringList, expected);
+    PIDX d;
+    d.show();
+    auto *box = testing::child<QDoubleSpinBox>(&d, "doubleSpinBox");
+    box->selectAll();
+    QTest::keyClicks(box, constant);
+    box->interpretText();
+    testing::checkComputesAll(&d, testing::spinBoxNames(9), line, expected);
+}
+
+// The counts, FIP's constant, then 計算, the figures and the error line.
+void tst_Pitcher::indicesTabOrder()
+{
+    PIDX d;
+    d.show();
+    testing::checkTabOrder(&d, testing::spinBoxNames(9)
+                                       + QStringList{"doubleSpinBox", "pushButton_2"}
+                                       + testing::numberedNames("lineEdit", 8)
+                                       + QStringList{"pushButton", "spinBox"});
+}
+
 void tst_Pitcher::form_data()
 {
     QTest::addColumn<QString>("dialog");
@@ -207,6 +288,7 @@ void tst_Pitcher::enterComputes_data()
 
     QTest::newRow("PERA") << "PERA" << QList<int>{7, 1, 3} << "3.68";
     QTest::newRow("PRIP") << "PRIP" << QList<int>{143} << "143";
+    QTest::newRow("PIDX") << "PIDX" << QList<int>{2, 2, 1, 0, 0, 0, 0, 1, 1} << "3.38";
 }
 
 void tst_Pitcher::enterComputes()
@@ -221,7 +303,7 @@ void tst_Pitcher::closes_data()
 {
     QTest::addColumn<QString>("dialog");
     QTest::addColumn<bool>("byEscape");
-    for (const char *name : {"PERA", "PRIP"}) {
+    for (const char *name : {"PERA", "PRIP", "PIDX"}) {
         QTest::addRow("%s 閉じる", name) << name << false;
         QTest::addRow("%s Escape", name) << name << true;
     }
@@ -243,6 +325,8 @@ void tst_Pitcher::languageChangeRetranslatesTextsOnly_data()
 
     QTest::newRow("PERA") << "PERA" << "投手＞防御率" << QList<int>{7, 1, 3} << "3.68";
     QTest::newRow("PRIP") << "PRIP" << "投手＞規定投球回数" << QList<int>{144} << "144";
+    QTest::newRow("PIDX") << "PIDX" << "投手＞投球指標" << QList<int>{2, 2, 1, 0, 0, 0, 0, 1, 1}
+                          << "3.38";
 }
 
 void tst_Pitcher::languageChangeRetranslatesTextsOnly()

@@ -182,11 +182,12 @@ const QHash<QString, Oracle> &oracles()
     return table;
 }
 
-// Any number or fixed word that some calculator shows, or a line of the league table's summary.
+// Any number or fixed word that some calculator shows ("-" for a rate of nothing), or a line of
+// the league table's summary.
 const QRegularExpression &genericForm()
 {
     static const QRegularExpression form(QStringLiteral(
-        "^(-?\\d+(\\.\\d+)?|優勝|有|無|確定|未確定|マジック \\d+ .+（対象: .+）|優勝 .+"
+        "^(-?\\d+(\\.\\d+)?|-|∞|優勝|有|無|確定|未確定|マジック \\d+ .+（対象: .+）|優勝 .+"
         "|マジック点灯なし|入力エラー: .+)$"));
     return form;
 }
@@ -281,7 +282,7 @@ public:
         , m_oracle(oracle)
         , m_rng(seed)
     {
-        for (QSpinBox *box : dialog->findChildren<QSpinBox *>())
+        for (QAbstractSpinBox *box : dialog->findChildren<QAbstractSpinBox *>())
             m_targets.append(box);
         for (QComboBox *box : dialog->findChildren<QComboBox *>())
             m_targets.append(box);
@@ -561,26 +562,35 @@ private:
             }
         }
 
-        QLineEdit *field = testing::resultField(button);
-        if (!field) {
+        // One result, or several figures of which some stay empty (beside an error line).
+        const QList<QLineEdit *> fields = testing::resultFields(button);
+        if (fields.isEmpty()) {
             fail(QStringLiteral("no result field beside %1").arg(button->objectName()));
             return;
         }
-        const QString text = field->text();
-        m_results.insert(text);
-        if (text.isEmpty() && m_targets.isEmpty())
-            return; // a calculator without inputs yet
-        static const QRegularExpression forbidden(
-            QStringLiteral("nan|inf|^-0(\\.0*)?$"), QRegularExpression::CaseInsensitiveOption);
-        if (forbidden.match(text).hasMatch())
-            fail(QStringLiteral("%1 shows \"%2\"").arg(field->objectName(), text));
-        const QRegularExpression &form = m_oracle ? m_oracle->form : genericForm();
-        if (!form.match(text).hasMatch()) {
-            fail(QStringLiteral("%1 shows \"%2\", not of the form %3")
-                     .arg(field->objectName(), text, form.pattern()));
+        QStringList texts;
+        for (QLineEdit *field : fields) {
+            const QString text = field->text();
+            if (!text.isEmpty())
+                texts.append(text);
+            static const QRegularExpression forbidden(QStringLiteral("nan|inf|^-0(\\.0*)?$"),
+                QRegularExpression::CaseInsensitiveOption);
+            if (forbidden.match(text).hasMatch())
+                fail(QStringLiteral("%1 shows \"%2\"").arg(field->objectName(), text));
+            const QRegularExpression &form = m_oracle ? m_oracle->form : genericForm();
+            if (!text.isEmpty() && !form.match(text).hasMatch()) {
+                fail(QStringLiteral("%1 shows \"%2\", not of the form %3")
+                         .arg(field->objectName(), text, form.pattern()));
+            }
         }
+        m_results.insert(texts.join(u'|'));
+        if (texts.isEmpty() && !m_targets.isEmpty())
+            fail(QStringLiteral("%1 showed nothing").arg(button->objectName()));
         if (!m_oracle)
             return;
+
+        QLineEdit *field = fields.first();
+        const QString text = field->text();
 
         const Inputs inputs(m_dialog);
         const QString expected = m_oracle->expected(inputs, button->objectName());

@@ -102,7 +102,7 @@ void tst_Soak::openAndCloseEveryDialog()
         QSKIP("too few rounds to judge memory: only the widget count was judged");
     // A dialog that keeps anything of its own alive each time it opens (an object, a connection,
     // a string) keeps at least one heap block, 32 bytes with its header in glibc's allocator.
-    // Over the judged rounds that adds up to this bound, some 100 KiB for 250 rounds of thirteen
+    // Over the judged rounds that adds up to this bound, some 125 KiB for 250 rounds of sixteen
     // dialogs; a warm process stays within a page or two of flat. Leaked widgets are caught
     // exactly by the widget count above, unreachable memory of any size by LeakSanitizer.
     const qint64 boundKiB = 32 * qint64(buttons.size()) * judgedRounds / 1024;

@@ -186,6 +186,27 @@ inline void checkComputes(QDialog *d, const QStringList &names, const QList<int>
     QCOMPARE(result->text(), expected);
 }
 
+// The same for a dialog of several figures: lineEdit, lineEdit_2, ... show `expected`, each in
+// full, over texts left from before.
+inline void checkComputesAll(QDialog *d, const QStringList &names, const QList<int> &inputs,
+                             const QStringList &expected)
+{
+    const QStringList fields = numberedNames(QStringLiteral("lineEdit"), expected.size());
+    for (const QString &name : fields)
+        child<QLineEdit>(d, name)->setText(QStringLiteral("stale"));
+    compute(d, names, inputs);
+    QStringList shown;
+    for (const QString &name : fields) {
+        auto *field = child<QLineEdit>(d, name);
+        shown.append(field->text());
+        QVERIFY2(showsInFull(field),
+                 qPrintable(name + QStringLiteral(" cut off: ") + field->text()));
+    }
+    QCOMPARE(shown, expected);
+    for (qsizetype i = 0; i < names.size(); ++i)
+        QCOMPARE(child<QSpinBox>(d, names.at(i))->value(), inputs.at(i));
+}
+
 // By keyboard alone, in a dialog fresh from `make`: the first input has the focus on opening,
 // Ctrl+A selects its text, Tab moves on and selects the next one's, and Return in the last one
 // computes `expected` and leaves the dialog open. The same again with keypad Enter.

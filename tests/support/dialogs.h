@@ -338,13 +338,19 @@ inline bool showsInFull(QLineEdit *edit)
     return cursorX() - left >= edit->fontMetrics().horizontalAdvance(text);
 }
 
-// spinBox, spinBox_2, ...: the names the form gives a dialog's inputs, in their reading order.
+// `first`, `first`_2, ...: the names the form gives widgets of one kind, in their reading order.
+inline QStringList numberedNames(const QString &first, qsizetype count)
+{
+    QStringList names{first};
+    for (qsizetype i = 2; i <= count; ++i)
+        names.append(QStringLiteral("%1_%2").arg(first).arg(i));
+    return names;
+}
+
+// spinBox, spinBox_2, ...: a dialog's inputs.
 inline QStringList spinBoxNames(qsizetype count)
 {
-    QStringList names{QStringLiteral("spinBox")};
-    for (qsizetype i = 2; i <= count; ++i)
-        names.append(QStringLiteral("spinBox_%1").arg(i));
-    return names;
+    return numberedNames(QStringLiteral("spinBox"), count);
 }
 
 // The object names of the widgets that Tab visits, starting at `first`, for `count` stops.

@@ -96,12 +96,11 @@ inline QList<QPushButton *> computeButtons(QDialog *dialog)
     return buttons;
 }
 
-// The result field written by `compute`: the line edit beside it, in the same group box or page.
-inline QLineEdit *resultField(QPushButton *compute)
+// The result fields written by `compute`: the line edits beside it, in the same group box or
+// page (one, or a row of figures and an error line).
+inline QList<QLineEdit *> resultFields(QPushButton *compute)
 {
-    const auto fields
-        = compute->parentWidget()->findChildren<QLineEdit *>(Qt::FindDirectChildrenOnly);
-    return fields.size() == 1 ? fields.first() : nullptr;
+    return compute->parentWidget()->findChildren<QLineEdit *>(Qt::FindDirectChildrenOnly);
 }
 
 } // namespace testing
