@@ -109,11 +109,11 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Japanese professional-baseball statistics
 set(CPACK_PACKAGE_DESCRIPTION [[
 Sekivo is a small desktop calculator with a Japanese interface for the
 statistics of professional baseball: team winning percentage, savings, games
-behind, magic number, title chance and rank settlement; batting average,
-at-bats, total bases, qualifying plate appearances, on-base and slugging
-percentages, OPS, isolated power and BABIP; earned run average, qualifying
-innings, relief points, WHIP, strikeouts, walks and home runs per nine
-innings, strikeouts per walk and FIP.]])
+behind, magic number, title chance, rank settlement and the league table;
+batting average, at-bats, total bases, qualifying plate appearances, on-base
+and slugging percentages, OPS, isolated power and BABIP; earned run average,
+qualifying innings, relief points, WHIP, strikeouts, walks and home runs per
+nine innings, strikeouts per walk and FIP.]])
 set(CPACK_RESOURCE_FILE_LICENSE "${PROJECT_SOURCE_DIR}/LICENSE")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
