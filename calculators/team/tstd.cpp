@@ -57,11 +57,21 @@ TSTD::TSTD(QWidget *parent)
             ui->scrollArea->ensureWidgetVisible(now);
     });
 
-    // Whatever is changed, the result shown no longer belongs to the inputs.
+    // Whatever is changed, the result shown no longer belongs to the inputs; a name changed
+    // also renames the fields that carry it. While a whole form is shown, that is done once.
+    const auto changed = [this] {
+        if (!m_showingForm)
+            clearResult();
+    };
     for (QSpinBox *box : findChildren<QSpinBox *>())
-        connect(box, &QSpinBox::valueChanged, this, &TSTD::clearResult);
-    for (const TeamRow &team : std::as_const(m_teams))
-        connect(team.name, &QLineEdit::textChanged, this, &TSTD::clearResult);
+        connect(box, &QSpinBox::valueChanged, this, changed);
+    for (const TeamRow &team : std::as_const(m_teams)) {
+        connect(team.name, &QLineEdit::textChanged, this, changed);
+        connect(team.name, &QLineEdit::textChanged, this, [this] {
+            if (!m_showingForm)
+                nameInputs();
+        });
+    }
 
     m_leagues = calc::loadLeagues(
         QSettings(calc::settingsOrganization, QCoreApplication::applicationName()));
@@ -137,7 +147,6 @@ void TSTD::buildRows()
             if (column > 0)
                 chain(cells.at(column));
         }
-        connect(team.name, &QLineEdit::textChanged, this, &TSTD::nameInputs);
         m_teams.append(team);
     }
 
@@ -243,6 +252,7 @@ calc::LeagueForm TSTD::form() const
 
 void TSTD::showForm(const calc::LeagueForm &form)
 {
+    m_showingForm = true;
     ui->spinBox->setValue(form.teamCount);
     ui->spinBox_2->setValue(form.games);
     ui->spinBox_3->setValue(form.pairGames);
@@ -263,6 +273,7 @@ void TSTD::showForm(const calc::LeagueForm &form)
         pair.draws->setOptionalValue(from.draws);
         pair.remaining->setOptionalValue(from.remaining);
     }
+    m_showingForm = false;
     nameInputs();
     on_spinBox_valueChanged(form.teamCount);
     clearResult();

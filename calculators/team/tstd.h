@@ -81,4 +81,5 @@ private:
     QList<PairRow> m_pairs;
     calc::SavedLeagues m_leagues; // the league not shown keeps its form here
     bool m_resultShown = false; // the table and summary are a result of the inputs as they are
+    bool m_showingForm = false; // a whole form is being put into the widgets
 };
