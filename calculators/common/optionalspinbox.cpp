@@ -64,7 +64,10 @@ int OptionalSpinBox::valueFromText(const QString &text) const
 
 std::optional<int> readOptional(const QSpinBox *box)
 {
-    if (!box->specialValueText().isEmpty() && box->value() == box->minimum())
+    // An emptied field is not entered even before the box has taken its text (a compute
+    // button pressed by a shortcut leaves the focus where it is).
+    if (box->text().trimmed().isEmpty()
+        || (!box->specialValueText().isEmpty() && box->value() == box->minimum()))
         return std::nullopt;
     return box->value();
 }

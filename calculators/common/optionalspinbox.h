@@ -26,7 +26,8 @@ protected:
     int valueFromText(const QString &text) const override;
 };
 
-// The figure a spin box holds, or none when it shows its special text (未入力) at its minimum.
+// The figure a spin box holds, or none when it shows its special text (未入力) at its minimum
+// or its field has been emptied.
 std::optional<int> readOptional(const QSpinBox *box);
 
 } // namespace calc

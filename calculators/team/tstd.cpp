@@ -63,8 +63,12 @@ TSTD::TSTD(QWidget *parent)
         if (!m_showingForm)
             clearResult();
     };
-    for (QSpinBox *box : findChildren<QSpinBox *>())
+    for (QSpinBox *box : findChildren<QSpinBox *>()) {
         connect(box, &QSpinBox::valueChanged, this, changed);
+        // A field emptied, or typed into past its range, changes no value yet.
+        if (auto *edit = box->findChild<QLineEdit *>())
+            connect(edit, &QLineEdit::textEdited, this, changed);
+    }
     for (const TeamRow &team : std::as_const(m_teams)) {
         connect(team.name, &QLineEdit::textChanged, this, changed);
         connect(team.name, &QLineEdit::textChanged, this, [this] {

@@ -153,7 +153,7 @@ const QString header
 
 // A user types two teams with the keyboard alone (rows and pairs beyond チーム数 are skipped,
 // カード試合数 and the draws between them left 未入力), computes with Enter and copies the table;
-// any change then clears the result, and コピー copies nothing stale. A pasted header alone is
+// any change then clears the result (an emptied field too), and コピー copies nothing stale. A pasted header alone is
 // named as nothing read; six teams from a web page reorder the rows, 巨人–阪神 staying with its
 // teams; too few games now, an error that keeps every input, and a copy of the header and it.
 void typePasteAndCopy(QDialog *d)
@@ -190,6 +190,14 @@ void typePasteAndCopy(QDialog *d)
     key(Qt::Key_Space); // コピー
     QCOMPARE(clipboard(), copied);
 
+    // Emptying 残り is a change, and 計算 pressed at once (no focus moved) reads it 未入力.
+    named(d, QStringLiteral("巨人–阪神 残り直接対決"))->setFocus(Qt::ShortcutFocusReason);
+    key(Qt::Key_End);
+    key(Qt::Key_Backspace);
+    QCOMPARE(table->rowCount(), 0);
+    QCOMPARE(summary->text(), QString());
+    child<QPushButton>(d, "pushButton_2")->click();
+    QCOMPARE(summary->text(), QStringLiteral("マジック点灯なし（未入力のカード 1）"));
     QGuiApplication::clipboard()->setText(QStringLiteral("unchanged"));
     typeInto(d, QStringLiteral("阪神 前年順位"), QStringLiteral("2"));
     QCOMPARE(table->rowCount(), 0);
@@ -210,7 +218,8 @@ void typePasteAndCopy(QDialog *d)
     key(Qt::Key_Space);
     QCOMPARE(child<QSpinBox>(d, "spinBox")->value(), 6);
     QCOMPARE(named<QSpinBox>(d, QStringLiteral("巨人–阪神 巨人の勝数"))->value(), 12);
-    QCOMPARE(named<QSpinBox>(d, QStringLiteral("巨人–阪神 残り直接対決"))->value(), 9);
+    QCOMPARE(named<QSpinBox>(d, QStringLiteral("巨人–阪神 残り直接対決"))->text(),
+        QStringLiteral("未入力"));
     QCOMPARE(named<QSpinBox>(d, QStringLiteral("巨人 前年順位"))->value(), 1);
     QCOMPARE(named<QSpinBox>(d, QStringLiteral("ヤクルト–巨人 ヤクルトの勝数"))->text(),
         QStringLiteral("未入力"));
