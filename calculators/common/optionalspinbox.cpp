@@ -18,11 +18,6 @@ OptionalSpinBox::OptionalSpinBox(int maximum, QWidget *parent)
     setValue(-1);
 }
 
-std::optional<int> OptionalSpinBox::optionalValue() const
-{
-    return readOptional(this);
-}
-
 void OptionalSpinBox::setOptionalValue(std::optional<int> value)
 {
     setValue(value.value_or(minimum()));

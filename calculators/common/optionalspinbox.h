@@ -17,7 +17,6 @@ public:
     // 0 to `maximum`, or 未入力 (the minimum, -1).
     explicit OptionalSpinBox(int maximum, QWidget *parent = nullptr);
 
-    std::optional<int> optionalValue() const;
     void setOptionalValue(std::optional<int> value);
 
 protected:
