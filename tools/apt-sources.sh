@@ -15,7 +15,8 @@
 #   say) carry no Debian source, and their hosts are often unreachable from a build network;
 # - cdrom: entries, which need the disc in the drive;
 # - Architectures, Languages and Targets, which concern binary packages only.
-# Exits 1, naming the files it read, when nothing usable is left.
+# Exits 1, naming the files it read, when nothing usable is left. The files are parsed by
+# apt-sources.awk, beside this script.
 set -eu
 
 root=${1-}
@@ -29,114 +30,7 @@ for f in "$root"/etc/apt/sources.list.d/*.list "$root"/etc/apt/sources.list.d/*.
 done
 
 if [ $# -gt 0 ]; then
-    out=$(awk -v codename="$codename" '
-function keep(suite) {
-    return codename == "" || suite == codename || index(suite, codename "-") == 1
-}
-function kept(suites,    n, s, i, list) {
-    n = split(suites, s, " ")
-    list = ""
-    for (i = 1; i <= n; i++)
-        if (keep(s[i]))
-            list = list (list == "" ? "" : " ") s[i]
-    return list
-}
-function remote(uris,    n, u, i, list) {
-    n = split(uris, u, " ")
-    list = ""
-    for (i = 1; i <= n; i++)
-        if (u[i] !~ /^cdrom:/)
-            list = list (list == "" ? "" : " ") u[i]
-    return list
-}
-function binaryOnly(key) {
-    return key ~ /^(arch|architectures|lang|languages|target|targets)([-+]?)$/
-}
-function stanza(uris, suites, components, options) {
-    uris = remote(uris)
-    suites = kept(suites)
-    if (uris == "" || suites == "")
-        return
-    printf "Types: deb-src\nURIs: %s\nSuites: %s\n", uris, suites
-    if (components != "")
-        printf "Components: %s\n", components
-    printf "%s\n", options
-}
-# deb822: a stanza is a run of "Field: value" lines and their indented continuations, ended by a
-# blank line or the end of the file; lines starting with # are comments.
-function flush(    i, key, options, types) {
-    types = " " field["types"] " "
-    if (count > 0 && tolower(field["enabled"]) != "no" && types ~ / deb(-src)? /) {
-        options = ""
-        for (i = 1; i <= count; i++) {
-            key = order[i]
-            if (key !~ /^(types|uris|suites|components|enabled)$/ && !binaryOnly(key))
-                options = options name[key] ":" \
-                    (field[key] == "" || substr(field[key], 1, 1) == "\n" ? "" : " ") field[key] "\n"
-        }
-        stanza(field["uris"], field["suites"], field["components"], options)
-    }
-    count = 0
-    split("", field)
-}
-FNR == 1 { flush(); deb822 = FILENAME ~ /\.sources$/ }
-deb822 && /^#/ { next }
-deb822 && /^[ \t]*$/ { flush(); next }
-deb822 && /^[ \t]/ {
-    # Signed-By may hold a whole key, line by line; list fields are words over several lines.
-    if (count > 0)
-        field[order[count]] = field[order[count]] (order[count] == "signed-by" ? "\n" $0 : " " $1)
-    next
-}
-deb822 {
-    colon = index($0, ":")
-    if (colon == 0)
-        next
-    key = tolower(substr($0, 1, colon - 1))
-    value = substr($0, colon + 1)
-    sub(/^[ \t]+/, "", value)
-    sub(/[ \t]+$/, "", value)
-    if (!(key in field))
-        order[++count] = key
-    name[key] = substr($0, 1, colon - 1)
-    field[key] = value
-    next
-}
-# One-line format: type [ options ] uri suite [component ...], # to the end of a line a comment.
-{
-    line = $0
-    sub(/#.*/, "", line)
-    n = split(line, word, " ")
-    if (n < 3 || (word[1] != "deb" && word[1] != "deb-src"))
-        next
-    i = 2
-    options = ""
-    if (substr(word[2], 1, 1) == "[") {
-        text = ""
-        for (; i <= n; i++) {
-            text = text " " word[i]
-            if (word[i] ~ /\]$/) {
-                i++
-                break
-            }
-        }
-        gsub(/[\[\]]/, " ", text)
-        m = split(text, option, " ")
-        for (k = 1; k <= m; k++) {
-            eq = index(option[k], "=")
-            key = tolower(substr(option[k], 1, eq - 1))
-            if (eq > 1 && !binaryOnly(key))
-                options = options key ": " substr(option[k], eq + 1) "\n"
-        }
-    }
-    components = ""
-    for (k = i + 2; k <= n; k++)
-        components = components (components == "" ? "" : " ") word[k]
-    if (i + 1 <= n)
-        stanza(word[i], word[i + 1], components, options)
-}
-END { flush() }
-' "$@")
+    out=$(awk -v codename="$codename" -f "$(dirname "$0")/apt-sources.awk" "$@")
 else
     out=
 fi

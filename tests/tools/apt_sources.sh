@@ -1,8 +1,8 @@
 #!/bin/sh
 # tools/apt-sources.sh on a scratch machine: a deb822 file with two entries (comments, a key
-# written out in Signed-By, a snapshot's option, binary-only fields, a vendor's suite among
-# Debian's), a one-line .list (options, a comment, cdrom: and another release), a disabled file;
-# then a machine with no usable entry. No network.
+# written out in Signed-By, lists continued over lines, a snapshot's option, binary-only fields,
+# a vendor's suite among Debian's), a one-line .list (options, a comment, cdrom: and another
+# release), a disabled file; then a machine with no usable entry. No network.
 set -eu
 script=$1
 root=$(mktemp -d)
@@ -13,9 +13,10 @@ cat >"$root/etc/apt/sources.list.d/debian.sources" <<'SRC'
 Types: deb
 # the mirror of the site
 URIs: http://mirror.example/os
-Suites: bookworm bookworm-updates
-  vendor-stable
-Components: main contrib
+Suites: bookworm
+  vendor-stable bookworm-updates
+Components:
+ main contrib non-free-firmware
 Architectures: amd64
 Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
 
@@ -48,7 +49,7 @@ trusted: yes
 Types: deb-src
 URIs: http://mirror.example/os
 Suites: bookworm bookworm-updates
-Components: main contrib
+Components: main contrib non-free-firmware
 Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
 
 Types: deb-src
