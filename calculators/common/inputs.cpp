@@ -1,5 +1,7 @@
 #include "calculators/common/inputs.h"
 
+#include "calculators/common/fullwidth.h"
+
 #include <QAbstractSpinBox>
 #include <QCoreApplication>
 #include <QDoubleSpinBox>
@@ -65,17 +67,6 @@ private:
     bool m_armed = false;
     bool m_opening = false;
 };
-
-bool isFullWidthDigit(QChar c)
-{
-    return c >= u'０' && c <= u'９';
-}
-
-// The ASCII digit a full-width one stands for; any other character as it is.
-QChar toAscii(QChar c)
-{
-    return isFullWidthDigit(c) ? QChar(char16_t(u'0' + (c.unicode() - u'０'))) : c;
-}
 
 // `text` as `box` takes it: full-width digits made ASCII, and in a decimal box the full stops
 // of an input method (full-width, and ideographic as hiragana mode types it) made its decimal
@@ -182,13 +173,6 @@ void takeFullWidthDigits(QAbstractSpinBox *box, QObject *typing)
 }
 
 } // namespace
-
-QString asciiDigits(QString text)
-{
-    for (QChar &c : text)
-        c = toAscii(c);
-    return text;
-}
 
 void setUpInputs(QWidget *dialog)
 {

@@ -35,9 +35,4 @@ int readHundredths(const QDoubleSpinBox *box);
 //   no predictions.
 void setUpInputs(QWidget *dialog);
 
-// `text` with every full-width digit made the ASCII digit it stands for, and nothing else
-// changed: what the spin boxes do to what they are given, for text read elsewhere (a pasted
-// table).
-QString asciiDigits(QString text);
-
 } // namespace calc
