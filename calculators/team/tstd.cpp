@@ -3,8 +3,10 @@
 
 #include "calculators/common/inputs.h"
 #include "calculators/common/optionalspinbox.h"
-#include "calculators/team/pastedtable.h"
-#include "calculators/team/standings.h"
+#include "calculators/common/settingsname.h"
+#include "calculators/team/league/copytext.h"
+#include "calculators/team/league/form.h"
+#include "calculators/team/league/pastedtable.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -239,15 +241,16 @@ calc::LeagueForm TSTD::form() const
     calc::LeagueForm form;
     form.teamCount = calc::readInt(ui->spinBox);
     form.games = calc::readInt(ui->spinBox_2);
-    form.pairGames = calc::readInt(ui->spinBox_3);
+    if (const int pairGames = calc::readInt(ui->spinBox_3); pairGames > 0)
+        form.pairGames = pairGames;
     for (int row = 0; row < m_teams.size(); ++row) {
         const TeamRow &team = m_teams.at(row);
-        form.teams[row] = { team.name->text().trimmed(), calc::readInt(team.wins),
+        form.teams.at(row) = { team.name->text().trimmed(), calc::readInt(team.wins),
             calc::readInt(team.losses), calc::readInt(team.draws), calc::readInt(team.lastRank) };
     }
     for (int row = 0; row < m_pairs.size(); ++row) {
         const PairRow &pair = m_pairs.at(row);
-        form.pairs[calc::LeagueForm::pairIndex(pair.first, pair.second)]
+        form.pairs.at(calc::pairIndex(pair.first, pair.second))
             = { calc::readOptional(pair.firstWins), calc::readOptional(pair.secondWins),
                   calc::readOptional(pair.draws), calc::readOptional(pair.remaining) };
     }
@@ -259,7 +262,7 @@ void TSTD::showForm(const calc::LeagueForm &form)
     m_showingForm = true;
     ui->spinBox->setValue(form.teamCount);
     ui->spinBox_2->setValue(form.games);
-    ui->spinBox_3->setValue(form.pairGames);
+    ui->spinBox_3->setValue(form.pairGames.value_or(0));
     for (int row = 0; row < m_teams.size(); ++row) {
         const TeamRow &team = m_teams.at(row);
         const calc::LeagueTeam &from = form.teams.at(row);
@@ -271,7 +274,7 @@ void TSTD::showForm(const calc::LeagueForm &form)
     }
     for (const PairRow &pair : std::as_const(m_pairs)) {
         const calc::PairRecord &from
-            = form.pairs.at(calc::LeagueForm::pairIndex(pair.first, pair.second));
+            = form.pairs.at(calc::pairIndex(pair.first, pair.second));
         pair.firstWins->setOptionalValue(from.firstWins);
         pair.secondWins->setOptionalValue(from.secondWins);
         pair.draws->setOptionalValue(from.draws);
@@ -345,17 +348,15 @@ void TSTD::on_comboBox_currentIndexChanged(int league)
 
 void TSTD::on_pushButton_2_clicked()
 {
-    const calc::Standings result
-        = calc::standings(calc::leagueInput(leagueOf(ui->comboBox->currentIndex()), form()));
-    showResult(result.rows, result.summary);
+    showResult(calc::standings(leagueOf(ui->comboBox->currentIndex()), form()));
 }
 
-void TSTD::showResult(const QList<QStringList> &rows, const QString &summary)
+void TSTD::showResult(const calc::Standings &result)
 {
     QTableWidget *table = ui->tableWidget;
-    table->setRowCount(int(rows.size()));
+    table->setRowCount(int(result.rows.size()));
     for (int row = 0; row < table->rowCount(); ++row) {
-        const QStringList &cells = rows.at(row);
+        const QStringList cells = calc::cells(result.rows.at(row));
         for (int column = 0; column < table->columnCount(); ++column) {
             auto *item = new QTableWidgetItem(cells.value(column));
             item->setTextAlignment(column == 1 ? Qt::AlignLeft | Qt::AlignVCenter
@@ -370,7 +371,7 @@ void TSTD::showResult(const QList<QStringList> &rows, const QString &summary)
             table->setItem(row, column, item);
         }
     }
-    ui->lineEdit->setText(summary);
+    ui->lineEdit->setText(calc::summaryText(result));
     m_resultShown = true;
 }
 

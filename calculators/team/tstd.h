@@ -1,6 +1,7 @@
 #pragma once
 
-#include "calculators/team/leagueform.h"
+#include "calculators/team/league/rules.h"
+#include "calculators/team/league/saved.h"
 
 #include <QDialog>
 
@@ -72,7 +73,7 @@ private:
     void nameInputs();
     calc::LeagueForm form() const;
     void showForm(const calc::LeagueForm &form);
-    void showResult(const QList<QStringList> &rows, const QString &summary);
+    void showResult(const calc::Standings &result);
     void clearResult();
     void sizeToScreen();
 

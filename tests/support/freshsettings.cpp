@@ -3,7 +3,7 @@
 // name), never the user's, and each run starts without any, so that no run depends on what an
 // earlier one left behind.
 
-#include "calculators/team/leagueform.h"
+#include "calculators/common/settingsname.h"
 
 #include <QCoreApplication>
 #include <QSettings>

@@ -1,4 +1,4 @@
-#include "calculators/team/pastedtable.h"
+#include "calculators/team/league/pastedtable.h"
 
 #include <QRegularExpression>
 #include <QTest>

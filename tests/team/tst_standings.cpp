@@ -1,6 +1,8 @@
-#include "calculators/team/leagueform.h"
-#include "calculators/team/pastedtable.h"
-#include "calculators/team/standings.h"
+#include "calculators/common/settingsname.h"
+#include "calculators/team/league/copytext.h"
+#include "calculators/team/league/form.h"
+#include "calculators/team/league/pastedtable.h"
+#include "calculators/team/league/saved.h"
 #include "mainwindow/mainwindow.h"
 #include "support/dialogs.h"
 #include "support/launch.h"
@@ -65,11 +67,12 @@ QStringList changed(const calc::SavedLeagues &saved)
         const QString prefix = league == 0 ? QStringLiteral("セ.") : QStringLiteral("パ.");
         for (const auto &[name, value, usual] :
             { std::tuple("teamCount", form.teamCount, fresh.teamCount),
-                std::tuple("games", form.games, 0), std::tuple("pairGames", form.pairGames, 0) }) {
+                std::tuple("games", form.games, 0),
+                std::tuple("pairGames", form.pairGames.value_or(0), 0) }) {
             if (value != usual)
                 items.append(prefix + QStringLiteral("%1=%2").arg(QLatin1String(name)).arg(value));
         }
-        for (int row = 0; row < form.teams.size(); ++row) {
+        for (int row = 0; row < calc::maxLeagueTeams; ++row) {
             const calc::LeagueTeam &t = form.teams.at(row);
             const QString team = QStringLiteral("%1 %2 %3 %4 %5")
                                      .arg(t.name)
@@ -80,7 +83,7 @@ QStringList changed(const calc::SavedLeagues &saved)
             if (team != QStringLiteral(" 0 0 0 0"))
                 items.append(prefix + QStringLiteral("team%1=%2").arg(row + 1).arg(team));
         }
-        for (int pair = 0; pair < form.pairs.size(); ++pair) {
+        for (int pair = 0; pair < calc::pairCount; ++pair) {
             const calc::PairRecord &p = form.pairs.at(pair);
             const QString figures = QStringList { text(p.firstWins), text(p.secondWins),
                 text(p.draws), text(p.remaining) }
@@ -406,12 +409,10 @@ void tst_Standings::table_data()
         "A 1 0 0 0, B 1 0 0 0, C 1 0 0 0, D 1 0 0 0, E 1 0 0 0, "
         "F 1 0 0 0, G 1 0 0 0",
         "", "チーム数は2から6までです");
-    error("more pairs than teams", 10, 0, "_ 1 0 0 0, _ 1 0 0 0", "? ? ? ?, ? ? ? ?",
-        "対戦成績の数がチーム数の組み合わせより多いです");
     error("a season of INT_MAX games", 2147483647, 0, "_ 1 0 0 0, _ 1 0 0 0", "",
         "全試合数は0から999までです");
     error("カード試合数 beyond a pair's", 10, 100, "_ 1 0 0 0, _ 1 0 0 0", "",
-        "カード試合数は0から99までです");
+        "カード試合数は1から99までです");
     error("negative wins", 10, 0, "_ 1 0 0 0, _ -1 0 0 0", "", "Bの勝数は0から999までです");
     error("前年順位 beyond six", 10, 0, "_ 1 0 0 0, _ 1 0 0 7", "", "Bの前年順位は0から6までです");
     error("INT_MAX games left", 10, 0, "_ 1 0 0 0, _ 1 0 0 0", "? ? ? 2147483647",
@@ -430,14 +431,28 @@ void tst_Standings::table()
     QFETCH(QStringList, rows);
     QFETCH(QString, summary);
 
-    const calc::Standings result
-        = calc::standings({ league == u"パ" ? calc::League::Pacific : calc::League::Central, games,
-            pairGames, ::teams(teams), ::pairs(pairs) });
+    // The pairs come in the order of the rows given: (A, B), (A, C), ..., (B, C), ...
+    calc::LeagueForm form;
+    const QList<calc::LeagueTeam> given = ::teams(teams);
+    form.teamCount = int(given.size());
+    form.games = games;
+    if (pairGames != 0)
+        form.pairGames = pairGames;
+    std::copy_n(given.cbegin(), std::min<qsizetype>(given.size(), calc::maxLeagueTeams),
+        form.teams.begin());
+    const QList<calc::PairRecord> records = ::pairs(pairs);
+    int next = 0;
+    for (int i = 0; i < form.teamCount; ++i) {
+        for (int j = i + 1; j < form.teamCount && next < records.size(); ++j)
+            form.pairs.at(calc::pairIndex(i, j)) = records.at(next++);
+    }
+    const calc::Standings result = calc::standings(
+        league == u"パ" ? calc::League::Pacific : calc::League::Central, form);
     QStringList shown;
-    for (const QStringList &cells : result.rows)
-        shown.append(cells.join(u'|'));
+    for (const calc::StandingRow &row : result.rows)
+        shown.append(calc::cells(row).join(u'|'));
     QCOMPARE(shown, rows);
-    QCOMPARE(result.summary, summary);
+    QCOMPARE(calc::summaryText(result), summary);
 }
 
 // A settings file as a user may have edited it, or a newer version written: every value that is
@@ -540,8 +555,8 @@ void tst_Standings::carriedOver()
     before.teamCount = int(rows.size());
     std::copy(rows.cbegin(), rows.cend(), before.teams.begin());
     const QList<calc::PairRecord> records = ::pairs(pairs);
-    before.pairs[calc::LeagueForm::pairIndex(0, 1)] = records.at(0);
-    before.pairs[calc::LeagueForm::pairIndex(1, 2)] = records.at(1);
+    before.pairs.at(calc::pairIndex(0, 1)) = records.at(0);
+    before.pairs.at(calc::pairIndex(1, 2)) = records.at(1);
     calc::PastedTable table;
     for (const calc::LeagueTeam &t : ::teams(pastedTeams))
         table.teams.append({ t.name, t.wins, t.losses, t.draws });

@@ -1,6 +1,8 @@
-#include "calculators/team/pastedtable.h"
+#include "calculators/team/league/pastedtable.h"
 
-#include "calculators/common/inputs.h"
+#include "calculators/common/fullwidth.h"
+#include "calculators/team/league/copytext.h"
+#include "calculators/team/league/league.h"
 
 #include <QHash>
 #include <QRegularExpression>
@@ -18,7 +20,7 @@ namespace calc {
 
 namespace {
 
-constexpr int maxTeams = 6;
+constexpr int maxTeams = maxLeagueTeams;
 constexpr int maxCount = 999;
 constexpr int maxNotes = 10;
 
@@ -400,9 +402,7 @@ std::pair<QStringList, qsizetype> phoneHeader(const QList<Line> &lines, qsizetyp
 
 bool isCopySummary(const Line &line)
 {
-    static const QRegularExpression summary(
-        QStringLiteral("^(マジック\\s*\\d|優勝\\s|入力エラー)"));
-    return summary.match(key(line.cells.join(u' '))).hasMatch();
+    return isSummaryText(key(line.cells.join(u' ')));
 }
 
 QList<Block> readBlocks(const QList<Line> &lines, QList<Note> &notes)

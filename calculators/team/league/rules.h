@@ -1,0 +1,60 @@
+#pragma once
+
+#include "calculators/common/ratio.h"
+#include "calculators/team/league/league.h"
+
+#include <QList>
+#include <QString>
+
+#include <optional>
+
+// The league table: every team's rank, games behind, own-strength title chance and the
+// leader's magic number at once, decided on exact integers, as the papers print them.
+//
+// A figure not entered counts as every value the entered ones allow, each pair on its own: an
+// unknown record leaves the head-to-head tie-break undecided, and unknown games left range from
+// 0 to what both teams' remaining games (and the games per pair) allow. A claim is made when it
+// holds for every such value; one that holds for some values only is 不明, and a magic number is
+// lit only when it is lit for every value, and is the most wins any of them asks for.
+namespace calc {
+
+// A claim about a team: 有, 無, or 不明 when the figures not entered decide it.
+enum class Chance { Yes, No, Unknown };
+
+// One row of the table, in rank order.
+struct StandingRow
+{
+    int team = 0; // its row in the form
+    int rank = 0; // 1 + the teams surely above it on the records as they stand
+    QString name;
+    int wins = 0;
+    int losses = 0;
+    int draws = 0;
+    int remaining = 0;
+    Ratio percentage { 0, 0 };
+    // Games behind the row above and the first row (whole or half games); none on the first.
+    std::optional<double> behindAbove;
+    std::optional<double> behindLeader;
+    Chance ownTitle = Chance::Unknown; // 自力優勝
+    std::optional<int> magic; // the leader's lit magic number
+};
+
+// The leader whose magic number is lit, and the pursuers that ask for the most wins.
+struct Pennant
+{
+    int leader = -1; // its row in the form; -1 when no magic number is lit
+    int magic = 0; // 0: the pennant is won
+    QList<int> targets; // rows in the form, in rank order
+};
+
+struct Standings
+{
+    QString error; // an input error, without "入力エラー: "; no rows then
+    QList<StandingRow> rows;
+    Pennant pennant;
+    int unknownCards = 0; // pairs with a figure that stays unknown
+};
+
+Standings standings(League league, const LeagueForm &form);
+
+} // namespace calc
