@@ -419,8 +419,9 @@ void TSTD::on_pushButton_4_clicked()
         entered.append(before.teams.at(row).name);
     const calc::PastedTable table
         = calc::readPastedTable(QGuiApplication::clipboard()->text(), entered);
-    showForm(calc::withPasted(before, table));
-    ui->lineEdit->setText(table.summary);
+    const calc::PastedForm pasted = calc::withPasted(before, table);
+    showForm(pasted.form);
+    ui->lineEdit->setText(pasted.summary);
 }
 
 // Empties the league's form; the other league's stays as it is.

@@ -51,8 +51,10 @@ LeagueForm reordered(const LeagueForm &form, const QList<TableTeam> &teams, QLis
 
 } // namespace
 
-LeagueForm withPasted(const LeagueForm &form, const PastedTable &table)
+PastedForm withPasted(const LeagueForm &form, const PastedTable &table)
 {
+    if (table.form)
+        return { *table.form, table.summary };
     LeagueForm result = form;
     if (table.games > 0 && table.games <= maxSeasonGames)
         result.games = table.games;
@@ -74,7 +76,7 @@ LeagueForm withPasted(const LeagueForm &form, const PastedTable &table)
         if (i >= 0 && j >= 0 && i != j)
             result.setPair(i, j, { pair.firstWins, pair.secondWins, pair.draws, std::nullopt });
     }
-    return result;
+    return { result, table.summary };
 }
 
 } // namespace calc

@@ -14,6 +14,13 @@ struct PastedTable;
 // records replace those of their pairs, whose games left then follow from the games per pair
 // again. The season's games are the table's when it shows them. No row is ever paired with
 // itself, even when the table names a team twice.
-LeagueForm withPasted(const LeagueForm &form, const PastedTable &table);
+// The summary is the table's, and says which typed games left the paste made impossible and
+// reset (they follow from カード試合数 again, or are not entered).
+struct PastedForm
+{
+    LeagueForm form;
+    QString summary;
+};
+PastedForm withPasted(const LeagueForm &form, const PastedTable &table);
 
 } // namespace calc

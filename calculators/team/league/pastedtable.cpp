@@ -818,6 +818,13 @@ QString summary(QString head, const QString &league, QList<Note> notes)
 
 PastedTable readPastedTable(const QString &text, const QStringList &entered)
 {
+    if (std::optional<CopiedForm> copied = readCopyText(text)) {
+        PastedTable own;
+        own.league = copied->league;
+        own.form = copied->form;
+        own.summary = QStringLiteral("貼り付け: %1チーム（コピーした表）").arg(copied->form.teamCount);
+        return own;
+    }
     static const QRegularExpression newline(QStringLiteral("\r\n|\r|\n"));
     QList<Line> lines;
     const QStringList texts = asciiDigits(text).split(newline);
@@ -889,6 +896,11 @@ PastedTable readPastedTable(const QString &text, const QStringList &entered)
                                  .arg(result.pairs.size()),
         league, notes);
     return result;
+}
+
+League pastedLeague(const PastedTable &table, League shown, const std::array<LeagueForm, 2> &)
+{
+    return table.league.value_or(shown);
 }
 
 bool sameTeam(const QString &a, const QString &b)

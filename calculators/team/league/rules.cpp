@@ -1,6 +1,7 @@
 #include "calculators/team/league/rules.h"
 
 #include "calculators/team/league/checks.h"
+#include "calculators/team/league/race.h"
 #include "calculators/team/league/season.h"
 #include "calculators/team/teamstats.h"
 
@@ -167,6 +168,7 @@ Standings standings(League league, const LeagueForm &form)
             result.unknownCards += season.anyUnknown(i, j);
     }
 
+    const QList<RaceRow> top = race(season);
     for (std::size_t row = 0; row < order.size(); ++row) {
         const int i = order[row];
         const LeagueTeam &t = season.teams.at(i);
@@ -186,6 +188,10 @@ Standings standings(League league, const LeagueForm &form)
         r.ownTitle = ownChance(season, i);
         if (i == result.pennant.leader)
             r.magic = result.pennant.magic;
+        r.bestRank = top.at(i).bestRank;
+        r.worstRank = top.at(i).worstRank;
+        r.cs = top.at(i).cs;
+        r.csMagic = top.at(i).csMagic;
         result.rows.append(r);
     }
     return result;

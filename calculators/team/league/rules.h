@@ -21,6 +21,11 @@ namespace calc {
 // A claim about a team: 有, 無, or 不明 when the figures not entered decide it.
 enum class Chance { Yes, No, Unknown };
 
+// Whether a team can reach the top three (the Climax Series) on its own: 有 (winning every game
+// left, it is surely in the top three whatever else happens), 無, 確定 (it is in the top three
+// in every outcome), 消滅 (in none), or 不明 when the figures not entered decide it.
+enum class CsChance { Yes, No, Clinched, Gone, Unknown };
+
 // One row of the table, in rank order.
 struct StandingRow
 {
@@ -37,6 +42,13 @@ struct StandingRow
     std::optional<double> behindLeader;
     Chance ownTitle = Chance::Unknown; // 自力優勝
     std::optional<int> magic; // the leader's lit magic number
+    // The best and the worst final rank still possible, over every outcome of every game left.
+    int bestRank = 0;
+    int worstRank = 0;
+    std::optional<CsChance> cs; // 自力CS, in a league of four teams or more
+    // The fewest further wins after which the team is surely in the top three whatever else
+    // happens; only where 自力CS is 有.
+    std::optional<int> csMagic;
 };
 
 // The leader whose magic number is lit, and the pursuers that ask for the most wins.
@@ -53,6 +65,9 @@ struct Standings
     QList<StandingRow> rows;
     Pennant pennant;
     int unknownCards = 0; // pairs with a figure that stays unknown
+    // The pairs (pairIndex of the form) whose unknown figures decide a claim that reads 不明 or
+    // keep a magic number unlit, most decisive first.
+    QList<int> decidingPairs;
 };
 
 Standings standings(League league, const LeagueForm &form);

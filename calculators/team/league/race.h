@@ -1,0 +1,25 @@
+#pragma once
+
+#include "calculators/team/league/rules.h"
+
+#include <QList>
+
+// The race for the top three, decided over every outcome of every game left (each won or lost,
+// no further draw), with the league's tie-breaks and the figures not entered counted as the
+// rules count them.
+namespace calc {
+
+struct Season;
+
+// What the race holds for each counted team, by its row.
+struct RaceRow
+{
+    int bestRank = 0;
+    int worstRank = 0;
+    std::optional<CsChance> cs; // four teams or more
+    std::optional<int> csMagic; // where cs is 有
+};
+
+QList<RaceRow> race(const Season &season);
+
+} // namespace calc
