@@ -41,6 +41,12 @@ void tst_Checks::errors_data()
         "Aの対戦成績の引分の合計が引分を超えています");
     error("pair above カード試合数", 10, 5, "_ 3 3 0 0, _ 3 3 0 0", "3 3 0 ?",
         "A–Bの対戦成績と残りがカード試合数を超えています");
+    // Before: blamed on 巨人's head-to-head wins over all its cards, which are the card's.
+    error("a card above カード試合数, not the team's total", 143, 24,
+        "巨人 19 30 0 0, 阪神 30 19 0 0", "20 10 0 ?",
+        "巨人–阪神の対戦成績と残りがカード試合数を超えています");
+    error("two teams with the same 前年順位", 143, 0, "巨人 10 5 0 2, 阪神 9 6 0 2, 中日 9 6 0 1", "",
+        "前年順位が同じチームがあります: 巨人、阪神");
     error("pair above the games less draws", 10, 0, "_ 5 3 2 0, _ 3 5 0 0", "5 3 0 1",
         "A–Bの対戦成績と残りが全試合数−引分を超えています");
     error("games left above a team's", 10, 0, "_ 8 0 0 0, B 0 0 0 0", "0 0 0 3",
