@@ -49,6 +49,10 @@ void tst_LeagueForm::saved_data()
         << "[leagueTable]\ncentral\\team1\\name=\"巨\\n人\\t\\x1b ジャイアンツ ジャイアンツ "
            "ジャイアンツ\"\n"
         << QStringList { "セ.team1=巨人 ジャイアンツ ジャイアンツ ジャイ 0 0 0 0" };
+    // Cut first, then trimmed: a space at the cut would otherwise stay, and go at the next load.
+    QTest::newRow("a space where the name is cut")
+        << "[leagueTable]\ncentral\\team1\\name=ジャイアンツジャイアンツジャイアンツ巨 人\n"
+        << QStringList { "セ.team1=ジャイアンツジャイアンツジャイアンツ巨 0 0 0 0" };
     QTest::newRow("garbage") << "\x01\x02[[[\nleagueTable\\league\n=\n[leagueTable]\ncentral=3\n"
                              << QStringList();
 }
@@ -84,7 +88,8 @@ void tst_LeagueForm::carriedOver_data()
     QTest::addColumn<QString>("pairs"); // A–B, A–C, B–C
     QTest::addColumn<QString>("pastedTeams"); // as teams, 前年順位 unused
     QTest::addColumn<QString>("pastedPairs"); // "阪神 巨人 5 12 1"
-    QTest::addColumn<QStringList>("form");
+    QTest::addColumn<QStringList>("form"); // in a season of 143 games
+    QTest::addColumn<QString>("note"); // what the summary adds to the table's
 
     const QString three = QStringLiteral("巨人 60 40 2 1, 阪神 58 42 1 3, 中日 50 50 0 2");
     QTest::newRow("reordered") << three << "12 5 0 2, 10 10 1 ?"
@@ -92,21 +97,50 @@ void tst_LeagueForm::carriedOver_data()
                                << ""
                                << QStringList { "セ.teamCount=3", "セ.team1=阪神 60 42 1 3",
                                       "セ.team2=巨人 60 43 2 1", "セ.team3=中日 51 52 0 2",
-                                      "セ.pair1=5 12 0 2", "セ.pair2=10 10 1 ?" };
+                                      "セ.pair1=5 12 0 2", "セ.pair2=10 10 1 ?" }
+                               << "";
     QTest::newRow("a new team, two gone")
         << three << "12 5 0 2, 10 10 1 ?"
         << "ＤｅＮＡ 50 50 0 0, 阪神 49 51 1 0"
         << ""
         << QStringList { "セ.teamCount=2", "セ.team1=ＤｅＮＡ 50 50 0 0", "セ.team2=阪神 49 51 1 3",
                "セ.team3=巨人 60 40 2 1", "セ.team4=中日 50 50 0 2", "セ.pair6=5 12 0 2",
-               "セ.pair7=10 10 1 ?" };
+               "セ.pair7=10 10 1 ?" }
+        << "";
     QTest::newRow("head-to-head alone")
         << three << "12 5 0 2, 10 10 1 ?"
         << ""
         << "阪神 巨人 6 13 1, 中日 巨人 3 2 0, 中日 広島 1 1 1"
         << QStringList { "セ.teamCount=3", "セ.team1=巨人 60 40 2 1", "セ.team2=阪神 58 42 1 3",
                "セ.team3=中日 50 50 0 2", "セ.pair1=13 6 1 ?", "セ.pair2=2 3 0 ?",
-               "セ.pair6=10 10 1 ?" };
+               "セ.pair6=10 10 1 ?" }
+        << "";
+    // 巨人 has 8 games left today: yesterday's 9 against 阪神 cannot be, nor 5 and 5.
+    QTest::newRow("yesterday's games left beyond today's")
+        << three << "12 5 0 9, 10 10 1 ?"
+        << "巨人 70 65 0 0, 阪神 60 43 1 0, 中日 51 52 0 0"
+        << ""
+        << QStringList { "セ.teamCount=3", "セ.team1=巨人 70 65 0 1", "セ.team2=阪神 60 43 1 3",
+               "セ.team3=中日 51 52 0 2", "セ.pair1=12 5 0 ?", "セ.pair6=10 10 1 ?" }
+        << "（合わない残りを戻しました: 巨人–阪神 9→未入力（巨人の残り8試合を超えます））";
+    QTest::newRow("a team's games left together beyond today's")
+        << "中日 50 50 0 2, 巨人 60 40 2 1, 阪神 58 42 1 3" << "12 5 0 5, 10 10 1 5"
+        << "巨人 70 65 0 0, 中日 51 52 0 0, 阪神 60 43 1 0"
+        << ""
+        << QStringList { "セ.teamCount=3", "セ.team1=巨人 70 65 0 1", "セ.team2=中日 51 52 0 2",
+               "セ.team3=阪神 60 43 1 3", "セ.pair1=5 12 0 ?", "セ.pair2=10 10 1 ?" }
+        << "（合わない残りを戻しました: 巨人–中日 5→未入力（巨人の残り8試合を超えます）、"
+           "巨人–阪神 5→未入力（巨人の残り8試合を超えます））";
+    // A table that names a team twice is refused by the reader; the merge alone never pairs a
+    // row with itself, whatever it is given.
+    QTest::newRow("a team named twice")
+        << three << "12 5 0 2, 10 10 1 ?"
+        << "巨人 70 50 3 0, 阪神 65 55 3 0, 巨人 70 50 3 0"
+        << "巨人 巨人 12 10 1"
+        << QStringList { "セ.teamCount=3", "セ.team1=巨人 70 50 3 1", "セ.team2=阪神 65 55 3 3",
+               "セ.team3=巨人 70 50 3 0", "セ.team4=中日 50 50 0 2", "セ.pair1=12 5 0 2",
+               "セ.pair7=10 10 1 ?" }
+        << "";
 }
 
 void tst_LeagueForm::carriedOver()
@@ -116,8 +150,10 @@ void tst_LeagueForm::carriedOver()
     QFETCH(QString, pastedTeams);
     QFETCH(QString, pastedPairs);
     QFETCH(QStringList, form);
+    QFETCH(QString, note);
 
     calc::LeagueForm before;
+    before.games = 143;
     const QList<calc::LeagueTeam> rows = testing::teams(teams);
     before.teamCount = int(rows.size());
     std::copy(rows.cbegin(), rows.cend(), before.teams.begin());
@@ -131,7 +167,10 @@ void tst_LeagueForm::carriedOver()
         const QStringList f = pair.split(u' ');
         table.pairs.append({ f.at(0), f.at(1), f.at(2).toInt(), f.at(3).toInt(), f.at(4).toInt() });
     }
-    QCOMPARE(changed({ 0, { calc::withPasted(before, table).form, {} } }), form);
+    const calc::PastedForm pasted = calc::withPasted(before, table);
+    form.insert(1, QStringLiteral("セ.games=143"));
+    QCOMPARE(changed({ 0, { pasted.form, {} } }), form);
+    QCOMPARE(pasted.summary, note);
 }
 
 QTEST_GUILESS_MAIN(tst_LeagueForm)

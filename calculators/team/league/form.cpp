@@ -1,6 +1,7 @@
 #include "calculators/team/league/form.h"
 
 #include "calculators/team/league/pastedtable.h"
+#include "calculators/team/league/season.h"
 
 #include <QList>
 
@@ -49,6 +50,56 @@ LeagueForm reordered(const LeagueForm &form, const QList<TableTeam> &teams, QLis
     return result;
 }
 
+// Why the games left typed for the pair of rows i and j cannot be after a pasted day, or an
+// empty text: more than either team has left, more than the card or the season holds, or with
+// the team's other typed games left more than it has left.
+QString impossibleLeft(const Season &s, int i, int j)
+{
+    const qint64 left = *s.typedLeft[i][j];
+    for (int k : { i, j }) {
+        if (left > s.remaining.at(k))
+            return QStringLiteral("%1の残り%2試合を超えます").arg(s.names.at(k)).arg(s.remaining.at(k));
+    }
+    if (s.pairGames && s.playedAtLeast(i, j) + left > *s.pairGames)
+        return QStringLiteral("カード試合数%1を超えます").arg(*s.pairGames);
+    for (int k : { i, j }) {
+        qint64 typed = 0;
+        for (int other = 0; other < s.size(); ++other)
+            typed += other == k ? 0 : s.typedLeft[k][other].value_or(0);
+        if (typed > s.remaining.at(k))
+            return QStringLiteral("%1の残り%2試合を超えます").arg(s.names.at(k)).arg(s.remaining.at(k));
+    }
+    return {};
+}
+
+// Yesterday's typed games left that today's standings make impossible go back to what follows
+// from カード試合数 (or to 未入力); the note names each card, what it now shows, and why.
+QString resetImpossibleLeft(LeagueForm &form)
+{
+    if (form.games <= 0 || form.teamCount < minLeagueTeams || form.teamCount > maxLeagueTeams)
+        return {};
+    const Season season(League::Central, form);
+    QStringList reset;
+    for (int index = 0; index < pairCount; ++index) {
+        const auto [i, j] = pairRows(index);
+        if (j >= form.teamCount || !form.pairs.at(index).remaining)
+            continue;
+        const QString why = impossibleLeft(season, i, j);
+        if (why.isEmpty())
+            continue;
+        const int typed = *form.pairs.at(index).remaining;
+        form.pairs.at(index).remaining.reset();
+        const std::optional<int> derived = derivedRemaining(form, index);
+        reset.append(QStringLiteral("%1 %2→%3（%4）")
+                         .arg(cardName(form, index))
+                         .arg(typed)
+                         .arg(derived ? QStringLiteral("(%1)").arg(*derived) : QStringLiteral("未入力"),
+                             why));
+    }
+    return reset.isEmpty() ? QString()
+                           : QStringLiteral("（合わない残りを戻しました: %1）").arg(reset.join(u'、'));
+}
+
 } // namespace
 
 PastedForm withPasted(const LeagueForm &form, const PastedTable &table)
@@ -76,7 +127,8 @@ PastedForm withPasted(const LeagueForm &form, const PastedTable &table)
         if (i >= 0 && j >= 0 && i != j)
             result.setPair(i, j, { pair.firstWins, pair.secondWins, pair.draws, std::nullopt });
     }
-    return { result, table.summary };
+    const QString reset = table.teams.isEmpty() ? QString() : resetImpossibleLeft(result);
+    return { result, table.summary + reset };
 }
 
 } // namespace calc
