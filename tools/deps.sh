@@ -7,7 +7,8 @@
 # lintian checks the package; xvfb, dbus, at-spi2-core and python3-pyatspi let a test read the
 # program's accessibility tree over the AT-SPI bus, as a screen reader does; with xdotool, ibus,
 # ibus-anthy, dconf-gsettings-backend and libglib2.0-bin (gsettings) a test types through a real
-# Japanese input method.
+# Japanese input method; clang with its sanitizer and libFuzzer runtimes (libclang-rt-14-dev)
+# builds the fuzz targets of the league table's engine.
 # With --windows also what the Windows build needs: the MinGW-w64 cross compiler, Wine to run its
 # tests and its own fonts (fonts-wine: Tahoma, Windows' dialog face), NSIS for the installer, xclip
 # and icoutils for the checks of the installed program and of its resources; then it builds the
@@ -31,7 +32,8 @@ fonts-ipafont-gothic fonts-dejavu-extra fonts-noto-cjk
 weston
 desktop-file-utils appstream dpkg-dev file lintian
 xvfb dbus at-spi2-core python3-pyatspi
-xdotool ibus ibus-anthy dconf-gsettings-backend libglib2.0-bin"
+xdotool ibus ibus-anthy dconf-gsettings-backend libglib2.0-bin
+clang libclang-rt-14-dev"
 if $windows; then
     packages="$packages g++-mingw-w64-x86-64-posix wine wine64 fonts-wine nsis xclip icoutils"
 fi

@@ -141,7 +141,9 @@ QStringList formLines(League league, const LeagueForm &form)
     lines.append(teamHeadings.join(u'\t'));
     for (int row = 0; row < form.teamCount && row < maxLeagueTeams; ++row) {
         const LeagueTeam &t = form.teams.at(row);
-        lines.append(QStringList { teamName(form, row), wholeResult(t.wins), wholeResult(t.losses),
+        // The name as typed: a row without one is named by its letter in the table, and stays
+        // a row without a name.
+        lines.append(QStringList { t.name.trimmed(), wholeResult(t.wins), wholeResult(t.losses),
             wholeResult(t.draws), t.lastRank > 0 ? wholeResult(t.lastRank) : QString() }
                          .join(u'\t'));
     }
@@ -206,7 +208,7 @@ bool readTeam(const QStringList &cells, LeagueTeam &team)
         || !readFigure(cells.at(3), maxSeasonGames, draws) || !draws
         || !readFigure(cells.value(4), maxLeagueTeams, lastRank))
         return false;
-    team = { cells.at(0), *wins, *losses, *draws, lastRank.value_or(0) };
+    team = { fittedName(cells.at(0)), *wins, *losses, *draws, lastRank.value_or(0) };
     return true;
 }
 

@@ -28,11 +28,12 @@ LeagueForm reordered(const LeagueForm &form, const QList<TableTeam> &teams, QLis
     LeagueForm result = form;
     QList<LeagueTeam> rows;
     for (const TableTeam &team : teams.mid(0, maxLeagueTeams)) {
-        int old = rowOf(form.teams, team.name);
+        const QString name = fittedName(team.name);
+        int old = rowOf(form.teams, name);
         if (from.contains(old))
             old = -1;
         from.append(old);
-        rows.append({ team.name, team.wins, team.losses, team.draws,
+        rows.append({ name, team.wins, team.losses, team.draws,
             old < 0 ? 0 : form.teams.at(old).lastRank });
     }
     for (int old = 0; old < maxLeagueTeams && rows.size() < maxLeagueTeams; ++old) {
@@ -121,14 +122,25 @@ PastedForm withPasted(const LeagueForm &form, const PastedTable &table)
             }
         }
     }
+    QStringList beyond;
     for (const TablePair &pair : table.pairs) {
-        const int i = rowOf(result.teams, pair.first);
-        const int j = rowOf(result.teams, pair.second);
-        if (i >= 0 && j >= 0 && i != j)
+        const int i = rowOf(result.teams, fittedName(pair.first));
+        const int j = rowOf(result.teams, fittedName(pair.second));
+        if (i < 0 || j < 0 || i == j)
+            continue;
+        if (std::max({ pair.firstWins, pair.secondWins, pair.draws }) > maxPairGames)
+            beyond.append(teamName(result, i) + u'–' + teamName(result, j));
+        else
             result.setPair(i, j, { pair.firstWins, pair.secondWins, pair.draws, std::nullopt });
     }
-    const QString reset = table.teams.isEmpty() ? QString() : resetImpossibleLeft(result);
-    return { result, table.summary + reset };
+    QString summary = table.summary;
+    if (!beyond.isEmpty())
+        summary += QStringLiteral("（%1は対戦成績が%2を超えるので読みません）")
+                       .arg(beyond.join(u'、'))
+                       .arg(maxPairGames);
+    if (!table.teams.isEmpty())
+        summary += resetImpossibleLeft(result);
+    return { result, summary };
 }
 
 } // namespace calc

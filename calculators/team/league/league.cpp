@@ -41,6 +41,16 @@ void LeagueForm::setPair(int i, int j, const PairRecord &seenFromI)
         pairs.at(pairIndex(j, i)) = { p.secondWins, p.firstWins, p.draws, p.remaining };
 }
 
+QString fittedName(const QString &name)
+{
+    QString fitted;
+    for (const QChar c : name) {
+        if (c.isPrint())
+            fitted.append(c);
+    }
+    return fitted.left(maxTeamNameLength).trimmed();
+}
+
 QString teamName(const QString &typed, int index)
 {
     const QString name = typed.trimmed();

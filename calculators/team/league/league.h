@@ -100,6 +100,11 @@ struct LeagueForm
 bool operator==(const LeagueForm &a, const LeagueForm &b);
 inline bool operator!=(const LeagueForm &a, const LeagueForm &b) { return !(a == b); }
 
+// A name as the name field keeps it, wherever it comes from (typed, pasted, saved): printable
+// characters only, cut to maxTeamNameLength, then trimmed, so that it stays as it is when it
+// is kept again.
+QString fittedName(const QString &name);
+
 // How the table and its messages call the team of row `index`: its name as typed, or the
 // row's letter when none was typed.
 QString teamName(const QString &typed, int index);

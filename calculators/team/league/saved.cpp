@@ -24,17 +24,6 @@ std::optional<int> storedNumber(
     return int(number);
 }
 
-// A stored name as the name field would hold it: one line of printable characters, cut to the
-// field's length before it is trimmed, so that what is read is saved and read again unchanged.
-QString storedName(const QSettings &settings, const QString &key)
-{
-    QString name;
-    for (const QChar c : settings.value(key).toString()) {
-        if (c.isPrint())
-            name.append(c);
-    }
-    return name.left(maxTeamNameLength).trimmed();
-}
 
 QString teamKey(const QString &group, int row, const char *field)
 {
@@ -87,7 +76,7 @@ LeagueForm loadLeagueForm(const QSettings &settings, const QString &group)
         const auto count = [&](const char *field, int maximum) {
             return storedNumber(settings, teamKey(group, row, field), 0, maximum).value_or(0);
         };
-        form.teams.at(row) = { storedName(settings, teamKey(group, row, "name")),
+        form.teams.at(row) = { fittedName(settings.value(teamKey(group, row, "name")).toString()),
             count("wins", maxSeasonGames), count("losses", maxSeasonGames),
             count("draws", maxSeasonGames), count("lastRank", maxLeagueTeams) };
     }
