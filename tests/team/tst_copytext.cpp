@@ -21,9 +21,9 @@ void tst_CopyText::copied()
 {
     const calc::LeagueForm form = testing::leagueForm(
         120, 25, "巨人 47 22 4 1, 阪神 36 34 4 0, 中日 30 40 0 2", "12 3 1 ?, 10 5 ? 2, ? ? ? ?");
-    QCOMPARE(calc::copyText(calc::League::Pacific, form, calc::Standings { "入力エラー: x", {}, {} }),
+    QCOMPARE(calc::copyText(calc::League::Pacific, form, calc::Standings { "A行が空です", {}, {} }),
         QStringLiteral("順位\tチーム\t勝\t敗\t分\t残\t勝率\t差\t首位差\t自力優勝\tマジック\t順位の範囲\t"
-                       "自力CS\tCSマジック\n入力エラー: 入力エラー: x\n\nリーグ\tパ・リーグ\n全試合数\t120\n"
+                       "自力CS\tCSマジック\n入力エラー: A行が空です\n\nリーグ\tパ・リーグ\n全試合数\t120\n"
                        "カード試合数\t25\nチーム\t勝\t敗\t分\t前年順位\n巨人\t47\t22\t4\t1\n"
                        "阪神\t36\t34\t4\t\n中日\t30\t40\t0\t2\nカード\t勝\t敗\t分\t残り\n"
                        "巨人–阪神\t12\t3\t1\t(9)\n巨人–中日\t10\t5\t\t2\n阪神–中日\t\t\t\t"));
