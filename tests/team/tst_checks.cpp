@@ -63,6 +63,9 @@ void tst_Checks::errors_data()
         "", "チーム数は2から6までです");
     error("a season of INT_MAX games", 2147483647, 0, "_ 1 0 0 0, _ 1 0 0 0", "",
         "全試合数は0から999までです");
+    // Before: the names were read for the pairs past the first error.
+    error("a range error before the pairs", 1000, 0, "_ 1 0 0 0, _ 1 0 0 0", "1 1 0 0",
+        "全試合数は0から999までです");
     error("カード試合数 beyond a pair's", 10, 100, "_ 1 0 0 0, _ 1 0 0 0", "",
         "カード試合数は1から99までです");
     error("negative wins", 10, 0, "_ 1 0 0 0, _ -1 0 0 0", "", "Bの勝数は0から999までです");
