@@ -48,7 +48,7 @@ void tst_Rules::table_data()
     QTest::newRow("games left unknown") << "セ" << 120 << 0 << giants << "12 3 ? ?"
                                         << QStringList { "1|巨人|47|22|4|47|0.681|-|-|有|",
                                                "2|阪神|36|34|4|46|0.514|11.5|11.5|不明|" }
-                                        << "マジック点灯なし（未入力のカード 1）";
+                                        << "マジック点灯なし（決め手のカード: 巨人–阪神）（未入力のカード 1）";
     QTest::newRow("120 games, no 前年順位: a tie is not enough")
         << "セ" << 120 << 0 << "巨人 47 22 4 0, 阪神 36 34 4 0"
         << "12 3 0 9"
@@ -65,23 +65,26 @@ void tst_Rules::table_data()
               "5|DeNA|43|59|0|42|0.422|1.0|22.0|無|", "6|ヤクルト|41|58|1|44|0.414|0.5|22.5|無|" };
     QTest::newRow("August 15, no game left between them")
         << "セ" << 144 << 0 << august << QStringList(15, QStringLiteral("0 0 0 0")).join(", ")
-        << augustRows << "マジック 34 巨人（対象: 阪神）";
+        << augustRows << "マジック 34 巨人（対象: 阪神） / CSマジック 巨人 21、阪神 31、広島 40";
     // Nothing entered between them: any of them might still play the others often enough.
     augustRows[0].chop(2);
     for (int row = 1; row < 6; ++row)
         augustRows[row].replace(QStringLiteral("|無|"), QStringLiteral("|不明|"));
-    QTest::newRow("August 15, every pair 未入力") << "セ" << 144 << 0 << august << "" << augustRows
-                                                  << "マジック点灯なし（未入力のカード 15）";
+    // Games between them only make it harder for the others to pass; the leader's cards first.
+    QTest::newRow("August 15, every pair 未入力")
+        << "セ" << 144 << 0 << august << "" << augustRows
+        << "マジック点灯なし / CSマジック 巨人 21、阪神 31、広島 40"
+           "（決め手のカード: 巨人–阪神、巨人–広島、巨人–中日ほか12件）（未入力のカード 15）";
     // With 8 more wins ソフトバンク ties ロッテ's best 88 / 140, but loses the head-to-head 12-13.
     QTest::newRow("パ, head-to-head costs a win")
         << "パ" << 143 << 0 << sb << "12 9 0 4, 13 8 0 3, 11 10 0 4, 11 10 0 4, 12 9 0 4, 10 11 0 4"
-        << pacific << "マジック 9 ソフトバンク（対象: ロッテ）";
+        << pacific << "マジック 9 ソフトバンク（対象: ロッテ） / CSマジック ロッテ 5、西武 9 / CS確定 ソフトバンク";
     // 8 games left against ソフトバンク: ロッテ can still win it on its own, so nobody has a magic.
     pacific[1].replace(QStringLiteral("無"), QStringLiteral("有"));
     pacific[0].chop(1);
     QTest::newRow("パ, two own-strength chances")
         << "パ" << 143 << 0 << sb << "12 9 0 8, 13 8 0 3, 11 10 0 4, 11 10 0 2, 12 9 0 2, 10 11 0 4"
-        << pacific << "マジック点灯なし";
+        << pacific << "マジック点灯なし / CSマジック ロッテ 4、西武 9 / CS確定 ソフトバンク";
     // .667 both; B has played fewer games and, winning out, reaches .800.
     QTest::newRow("セ, a tie of percentage goes to more wins")
         << "セ" << 40 << 0 << "_ 20 10 0 0, _ 10 5 15 0"
@@ -108,7 +111,13 @@ void tst_Rules::table_data()
         << "パ" << 10 << 0 << "_ 5 3 0 0, _ 5 3 0 0"
         << "? ? ? 0"
         << QStringList { "1|A|5|3|0|2|0.625|-|-|不明|", "1|B|5|3|0|2|0.625|0.0|0.0|不明|" }
-        << "マジック点灯なし（未入力のカード 1）";
+        << "マジック点灯なし（決め手のカード: A–B）（未入力のカード 1）";
+    // B has no win, so none against A: winning the last game it ties A's record and loses the tie.
+    QTest::newRow("パ, a head-to-head figure the totals fix")
+        << "パ" << 2 << 2 << "_ 1 0 0 0, _ 0 1 0 0"
+        << "1 ? 0 1"
+        << QStringList { "1|A|1|0|0|1|1.000|-|-|有|", "2|B|0|1|0|1|0.000|1.0|1.0|無|" }
+        << "マジック点灯なし";
     QTest::newRow("パ, head-to-head in a circle")
         << "パ" << 30 << 0 << "_ 10 10 0 0, _ 10 10 0 0, _ 10 10 0 0"
         << "3 2 0 0, 2 3 0 0, 3 2 0 0"

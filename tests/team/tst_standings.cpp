@@ -120,7 +120,7 @@ void typePasteAndCopy(QDialog *d)
     QCOMPARE(table->rowCount(), 0);
     QCOMPARE(summary->text(), QString());
     child<QPushButton>(d, "pushButton_2")->click();
-    QCOMPARE(summary->text(), QStringLiteral("マジック点灯なし（未入力のカード 1）"));
+    QCOMPARE(summary->text(), QStringLiteral("マジック点灯なし（決め手のカード: 巨人–阪神）（未入力のカード 1）"));
     QGuiApplication::clipboard()->setText(QStringLiteral("unchanged"));
     typeInto(d, QStringLiteral("阪神 前年順位"), QStringLiteral("2"));
     QCOMPARE(table->rowCount(), 0);

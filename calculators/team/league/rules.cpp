@@ -6,82 +6,121 @@
 #include "calculators/team/teamstats.h"
 
 #include <algorithm>
+#include <array>
+#include <tuple>
 #include <vector>
 
 namespace calc {
 
 namespace {
 
-// Whether `holds` is true for every value the games left between i and j can take.
+// Whether `holds(left)` is true for every number of games left between i and j.
 template <typename Holds> bool forEveryLeft(const Season &s, int i, int j, Holds holds)
 {
-    const auto [least, most] = s.leftRange(i, j);
-    for (qint64 left = least; left <= most; ++left) {
-        if (!holds(left))
+    const Range left = s.leftRange(i, j);
+    for (qint64 l = left.least; l <= left.most; ++l) {
+        if (!holds(l))
             return false;
     }
     return true;
 }
 
-// i wins every game left, j every other one of its own, with `left` games between them.
-bool staysAbove(const Season &s, int i, int j, qint64 left, Unknown unknown)
+// i wins every game left, j every other one of its own, with `left` games between them and
+// i's lead in their record so far `lead`.
+bool staysAbove(const Season &s, int i, int j, qint64 left, qint64 lead)
 {
-    return surelyAbove(s.atEnd(i, j, s.bestWins(i), left), s.atEnd(j, i, s.bestWins(j) - left, 0),
-        s.league, unknown);
+    return surelyAbove(s.atEnd(i, s.bestWins(i), lead + left), s.atEnd(j, s.bestWins(j) - left, 0),
+        s.league);
 }
 
 // 有 when i can win the pennant on its own whatever the unknown figures are, 無 when it
-// cannot whatever they are: against some j, for every value of theirs.
-Chance ownChance(const Season &s, int i)
+// cannot whatever they are: against some j, for every value of theirs. When neither, the
+// pairs that decide it are those where it depends on the values.
+Chance ownChance(const Season &s, int i, QList<int> &deciding)
 {
     bool always = true;
     bool never = false;
+    QList<int> mixed;
     for (int j = 0; j < s.size(); ++j) {
         if (j == i)
             continue;
-        always = always && forEveryLeft(s, i, j, [&](qint64 left) {
-            return staysAbove(s, i, j, left, Unknown::Against);
+        const bool sure = forEveryLeft(s, i, j, [&](qint64 left) {
+            return staysAbove(s, i, j, left, s.lead(i, j, left).least);
         });
-        never = never || forEveryLeft(s, i, j, [&](qint64 left) {
-            return !staysAbove(s, i, j, left, Unknown::For);
+        const bool out = forEveryLeft(s, i, j, [&](qint64 left) {
+            return !staysAbove(s, i, j, left, s.lead(i, j, left).most);
         });
+        always = always && sure;
+        never = never || out;
+        if (!sure && !out)
+            mixed.append(pairIndex(std::min(i, j), std::max(i, j)));
     }
+    if (!always && !never)
+        deciding = mixed;
     return always ? Chance::Yes : never ? Chance::No : Chance::Unknown;
 }
 
 // i with `wins` more wins and its other games lost, against j winning everything left,
-// the `left` games against i included.
-bool clinchedAgainst(const Season &s, int i, int j, qint64 wins, qint64 left)
+// the `left` games against i included, i leading their record so far by `lead`.
+bool clinchedAgainst(const Season &s, int i, int j, qint64 wins, qint64 left, qint64 lead)
 {
-    return surelyAbove(s.atEnd(i, j, s.teams.at(i).wins + wins, 0),
-        s.atEnd(j, i, s.bestWins(j), left), s.league);
+    return surelyAbove(s.atEnd(i, s.teams.at(i).wins + wins, lead),
+        s.atEnd(j, s.bestWins(j), left), s.league);
 }
 
-// Lit when i, losing only to j, still finishes surely above each j winning all it has
-// left, for every value of the figures not entered.
+// Whether i, losing only to j, still finishes surely above j winning all it has left: for
+// every value of the figures not entered, or for some.
+bool clinchedEvery(const Season &s, int i, int j)
+{
+    return forEveryLeft(s, i, j, [&](qint64 left) {
+        return clinchedAgainst(s, i, j, s.remaining.at(i) - left, left, s.lead(i, j, left).least);
+    });
+}
+bool clinchedSome(const Season &s, int i, int j)
+{
+    return !forEveryLeft(s, i, j, [&](qint64 left) {
+        return !clinchedAgainst(s, i, j, s.remaining.at(i) - left, left, s.lead(i, j, left).most);
+    });
+}
+
 bool magicLit(const Season &s, int i)
 {
     for (int j = 0; j < s.size(); ++j) {
-        if (j != i && !forEveryLeft(s, i, j, [&](qint64 left) {
-                return clinchedAgainst(s, i, j, s.remaining.at(i) - left, left);
-            }))
+        if (j != i && !clinchedEvery(s, i, j))
             return false;
     }
     return true;
+}
+
+// The pairs that keep i's magic number unlit when some values of theirs would light it;
+// none when no value would.
+QList<int> unlitBy(const Season &s, int i)
+{
+    QList<int> pairs;
+    for (int j = 0; j < s.size(); ++j) {
+        if (j == i)
+            continue;
+        if (!clinchedSome(s, i, j))
+            return {};
+        if (!clinchedEvery(s, i, j))
+            pairs.append(pairIndex(std::min(i, j), std::max(i, j)));
+    }
+    return pairs;
 }
 
 // The fewest further wins that make i surely above j whatever the unknown figures are;
 // it exists once the magic number is lit. More wins never hurt, so it is searched in halves.
 qint64 magicAgainst(const Season &s, int i, int j)
 {
-    const auto [least, most] = s.leftRange(i, j);
+    const Range range = s.leftRange(i, j);
     qint64 needed = 0;
-    for (qint64 left = least; left <= most; ++left) {
+    for (qint64 left = range.least; left <= range.most; ++left) {
+        const qint64 lead = s.lead(i, j, left).least;
         qint64 low = 0;
         qint64 high = s.remaining.at(i) - left; // clinched there, as the number is lit
         while (low < high) {
             const qint64 mid = low + (high - low) / 2;
-            if (clinchedAgainst(s, i, j, mid, left))
+            if (clinchedAgainst(s, i, j, mid, left, lead))
                 high = mid;
             else
                 low = mid + 1;
@@ -99,7 +138,7 @@ QList<int> ranks(const Season &s)
     Season::Grid<bool> above {};
     for (int i = 0; i < s.size(); ++i) {
         for (int j = 0; j < s.size(); ++j)
-            above[i][j] = i != j && surelyAbove(s.now(i, j), s.now(j, i), s.league);
+            above[i][j] = i != j && surelyAbove(s.now(i, s.lead(i, j).least), s.now(j, 0), s.league);
     }
     for (int k = 0; k < s.size(); ++k) {
         for (int i = 0; i < s.size(); ++i) {
@@ -146,6 +185,47 @@ double behind(const LeagueTeam &upper, const LeagueTeam &lower)
     return gamesBehind(upper.wins, upper.losses, lower.wins, lower.losses);
 }
 
+// The pairs that decide any claim, those deciding more claims first, then the leader's, then
+// in the form's order.
+QList<int> decidingOrder(const QList<QList<int>> &claims, int leader)
+{
+    std::array<int, pairCount> count {};
+    for (const QList<int> &pairs : claims) {
+        for (int index : pairs)
+            ++count[index];
+    }
+    QList<int> order;
+    for (int index = 0; index < pairCount; ++index) {
+        if (count[index] > 0)
+            order.append(index);
+    }
+    const auto key = [&](int index) {
+        const PairRows rows = pairRows(index);
+        return std::tuple(-count[index], rows.first != leader && rows.second != leader, index);
+    };
+    std::sort(order.begin(), order.end(), [&](int a, int b) { return key(a) < key(b); });
+    return order;
+}
+
+StandingRow standingRow(const Season &s, const std::vector<int> &order, std::size_t row)
+{
+    const int i = order[row];
+    const LeagueTeam &t = s.teams.at(i);
+    StandingRow r;
+    r.team = i;
+    r.name = s.names.at(i);
+    r.wins = t.wins;
+    r.losses = t.losses;
+    r.draws = t.draws;
+    r.remaining = int(s.remaining.at(i));
+    r.percentage = winningPercentage(t.wins, t.losses);
+    if (row > 0) {
+        r.behindAbove = behind(s.teams.at(order[row - 1]), t);
+        r.behindLeader = behind(s.teams.at(order.front()), t);
+    }
+    return r;
+}
+
 } // namespace
 
 Standings standings(League league, const LeagueForm &form)
@@ -163,37 +243,31 @@ Standings standings(League league, const LeagueForm &form)
     std::stable_sort(
         order.begin(), order.end(), [&rank](int a, int b) { return rank[a] < rank[b]; });
     result.pennant = pennant(season, order);
+    QList<QList<int>> claims;
     for (int i = 0; i < season.size(); ++i) {
         for (int j = i + 1; j < season.size(); ++j)
-            result.unknownCards += season.anyUnknown(i, j);
+            result.unknownCards += !season.settled(i, j);
+        if (result.pennant.leader < 0)
+            claims.append(unlitBy(season, i));
     }
 
     const QList<RaceRow> top = race(season);
     for (std::size_t row = 0; row < order.size(); ++row) {
         const int i = order[row];
-        const LeagueTeam &t = season.teams.at(i);
-        StandingRow r;
-        r.team = i;
+        StandingRow r = standingRow(season, order, row);
         r.rank = rank[i];
-        r.name = season.names.at(i);
-        r.wins = t.wins;
-        r.losses = t.losses;
-        r.draws = t.draws;
-        r.remaining = int(season.remaining.at(i));
-        r.percentage = winningPercentage(t.wins, t.losses);
-        if (row > 0) {
-            r.behindAbove = behind(season.teams.at(order[row - 1]), t);
-            r.behindLeader = behind(season.teams.at(order.front()), t);
-        }
-        r.ownTitle = ownChance(season, i);
+        claims.append(QList<int>());
+        r.ownTitle = ownChance(season, i, claims.last());
         if (i == result.pennant.leader)
             r.magic = result.pennant.magic;
         r.bestRank = top.at(i).bestRank;
         r.worstRank = top.at(i).worstRank;
         r.cs = top.at(i).cs;
         r.csMagic = top.at(i).csMagic;
+        claims.append(top.at(i).deciding);
         result.rows.append(r);
     }
+    result.decidingPairs = decidingOrder(claims, order.front());
     return result;
 }
 

@@ -11,11 +11,13 @@
 // The league table: every team's rank, games behind, own-strength title chance and the
 // leader's magic number at once, decided on exact integers, as the papers print them.
 //
-// A figure not entered counts as every value the entered ones allow, each pair on its own: an
-// unknown record leaves the head-to-head tie-break undecided, and unknown games left range from
-// 0 to what both teams' remaining games (and the games per pair) allow. A claim is made when it
-// holds for every such value; one that holds for some values only is 不明, and a magic number is
-// lit only when it is lit for every value, and is the most wins any of them asks for.
+// A figure not entered counts as every value the entered ones allow, each pair on its own: a
+// record figure is at most what the team's totals leave beside its other entered figures (a
+// team with no win has no head-to-head win), games left at most what both teams' remaining
+// games allow, and with カード試合数 a pair's record and games left add up to it. A claim is made
+// when it holds for every such value; one that holds for some values only is 不明, and a magic
+// number is lit only when it is lit for every value, and is the most wins any of them asks for.
+// The top three come from race.h.
 namespace calc {
 
 // A claim about a team: 有, 無, or 不明 when the figures not entered decide it.
