@@ -21,7 +21,9 @@ void tst_CopyText::copied()
 {
     const calc::LeagueForm form = testing::leagueForm(
         120, 25, "巨人 47 22 4 1, 阪神 36 34 4 0, 中日 30 40 0 2", "12 3 1 ?, 10 5 ? 2, ? ? ? ?");
-    QCOMPARE(calc::copyText(calc::League::Pacific, form, calc::Standings { "A行が空です", {}, {} }),
+    calc::Standings error;
+    error.error = QStringLiteral("A行が空です");
+    QCOMPARE(calc::copyText(calc::League::Pacific, form, error),
         QStringLiteral("順位\tチーム\t勝\t敗\t分\t残\t勝率\t差\t首位差\t自力優勝\tマジック\t順位の範囲\t"
                        "自力CS\tCSマジック\n入力エラー: A行が空です\n\nリーグ\tパ・リーグ\n全試合数\t120\n"
                        "カード試合数\t25\nチーム\t勝\t敗\t分\t前年順位\n巨人\t47\t22\t4\t1\n"
@@ -51,7 +53,8 @@ void tst_CopyText::roundTrip_data()
         << "ソフトバンク 80 45 3 0, ロッテ 74 52 3 0, 西武 70 58 2 0, 楽天 66 62 3 0"
         << "12 9 0 8, 13 8 0 3, 11 10 0 4, 11 10 0 2, 12 9 0 2, 10 11 0 4" << "マジック点灯なし";
     QTest::newRow("unlit, unknown cards")
-        << "セ" << 120 << 0 << giants << "12 3 ? ?" << "マジック点灯なし（未入力のカード 1）";
+        << "セ" << 120 << 0 << giants << "12 3 ? ?"
+        << "マジック点灯なし（決め手のカード: 巨人–阪神）（未入力のカード 1）";
     QTest::newRow("won") << "セ" << 10 << 0 << "_ 9 0 0 0, _ 0 9 0 0" << "0 0 0 0" << "優勝 A";
     QTest::newRow("won, unknown cards")
         << "パ" << 10 << 0 << "_ 9 0 0 0, _ 0 9 0 0" << "? ? ? ?" << "優勝 A（未入力のカード 1）";

@@ -120,9 +120,10 @@ calc::LeagueForm randomLeague(QRandomGenerator &random)
         }
     }
     form.games = *std::max_element(used.begin(), used.end()) + 1 + random.bounded(3);
+    const int shift = random.bounded(form.teamCount); // last season's ranks, each at most once
     for (int i = 0; i < form.teamCount; ++i) {
         calc::LeagueTeam &t = form.teams.at(i);
-        t.lastRank = random.bounded(2) ? 1 + random.bounded(form.teamCount) : 0;
+        t.lastRank = random.bounded(2) ? 1 + (i + shift) % form.teamCount : 0;
         for (int j = 0; j < form.teamCount; ++j) {
             if (j != i) {
                 const calc::PairRecord p = form.pair(i, j);
