@@ -39,6 +39,17 @@ bool isMarks(const QString &key)
     });
 }
 
+// Printable ASCII, hiragana, katakana (not half-width) and the common kanji: what NFKC leaves
+// as it is, and nearly every cell of a table.
+bool isStable(const QString &text)
+{
+    return std::all_of(text.cbegin(), text.cend(), [](QChar c) {
+        const char16_t u = c.unicode();
+        return (u >= 0x20 && u < 0x7f) || (u >= 0x3041 && u <= 0x3096)
+            || (u >= 0x30a1 && u <= 0x30fc) || (u >= 0x4e00 && u <= 0x9fff);
+    });
+}
+
 int count(QStringView digits)
 {
     while (digits.size() > 1 && digits.startsWith(u'0'))
@@ -108,6 +119,8 @@ QStringList splitQuoted(const QString &line, QChar separator)
 QList<Cell> split(QStringView line, bool spaces)
 {
     QList<Cell> cells;
+    if (!spaces)
+        cells.reserve(line.count(u'\t') + 1);
     qsizetype start = spaces ? -1 : 0;
     for (qsizetype i = 0; i <= line.size(); ++i) {
         const bool end = i == line.size() || (spaces ? line.at(i).isSpace() : line.at(i) == u'\t');
@@ -391,7 +404,7 @@ Cell readCell(const QString &text)
 {
     Cell cell;
     cell.text = text.trimmed();
-    cell.key = cell.text.size() > maxNormalised
+    cell.key = cell.text.size() > maxNormalised || isStable(cell.text)
         ? cell.text
         : cell.text.normalized(QString::NormalizationForm_KC).trimmed();
     cell.digits = hasDigit(cell.text);
@@ -401,9 +414,16 @@ Cell readCell(const QString &text)
     cell.kind = Cell::Kind::Words;
     cell.nameLike = !cell.digits
         && std::any_of(cell.text.cbegin(), cell.text.cend(), [](QChar c) { return c.isLetter(); });
-    if (std::all_of(cell.key.cbegin(), cell.key.cend(), isDigit)) {
+    const qsizetype point = cell.key.indexOf(u'.');
+    const auto digits = [&cell](qsizetype from, qsizetype to) {
+        return std::all_of(cell.key.cbegin() + from, cell.key.cbegin() + to, isDigit);
+    };
+    if (point < 0 && digits(0, cell.key.size())) {
         cell.kind = Cell::Kind::Whole;
         cell.number = count(cell.key);
+    } else if (point >= 0 && point + 1 < cell.key.size() && digits(0, point)
+        && digits(point + 1, cell.key.size())) {
+        cell.kind = Cell::Kind::Decimal; // the most common figure after a count: matched here
     } else if (hasDigit(cell.key)) {
         readFigure(cell);
     }
