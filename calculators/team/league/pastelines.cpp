@@ -256,8 +256,10 @@ qsizetype joinRows(const QList<Line> &lines, qsizetype from, qsizetype size, QLi
         return from;
     Line row;
     for (; i < lines.size() && isPhoneCell(lines.at(i)); ++i) {
-        if (row.cells.isEmpty())
+        if (row.cells.isEmpty()) {
             row.number = lines.at(i).number;
+            row.cells.reserve(size);
+        }
         row.cells.append(lines.at(i).cells.first());
         if (row.cells.size() == size)
             out.append(std::exchange(row, Line()));
@@ -304,6 +306,7 @@ void joinHeaderless(const QList<Line> &lines, qsizetype from, qsizetype to, QLis
         for (i = start; i + first - start < to && cell(i + first - start).nameLike; i += period) {
             Line row = lines.at(i);
             row.spaced = false;
+            row.cells.reserve(period);
             for (qsizetype q = i + 1; q < std::min(i + period, to); ++q)
                 row.cells.append(cell(q));
             out.append(row);
