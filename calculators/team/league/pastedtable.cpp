@@ -1,5 +1,6 @@
 #include "calculators/team/league/pastedtable.h"
 
+#include "calculators/common/fullwidth.h"
 #include "calculators/team/league/clubs.h"
 #include "calculators/team/league/copytext.h"
 #include "calculators/team/league/pastelines.h"
@@ -41,7 +42,9 @@ struct Row
     bool standing = false; // has a record; else a row of a head-to-head table
     TableTeam team;
     int total = -1; // games played and games left, when the table shows the games left
-    QList<Cell> cells; // under the header's columns; without one, the cells after the name
+    Cells cells; // under the header's columns; without one, the cells after the name
+    QList<Cell> own; // what `cells` shows when the row was lined up anew (cut at spaces)
+    qsizetype counted = -1; // the cell read as the record (77勝59敗7分): no head-to-head figure
     QString problem; // why the line is skipped
 
     Row &fail(const QString &why)
@@ -88,14 +91,14 @@ QStringList idsOf(const QList<Row> &rows)
 
 // A row cut at spaces, lined up with its header: the words of a name ("読売 ジャイアンツ") in one
 // cell under the name column, marks before it dropped, a missing rank left empty.
-QList<Cell> aligned(const QList<Cell> &cells, int nameColumn)
+QList<Cell> aligned(const Cells &cells, int nameColumn)
 {
     const auto notName = [](const Cell &c) {
         return c.isRank() || c.kind == Cell::Kind::Mark || !isNameLike(cleanName(c.text));
     };
     const qsizetype p = std::find_if_not(cells.cbegin(), cells.cend(), notName) - cells.cbegin();
     if (p == cells.size())
-        return cells;
+        return cells.toList();
     qsizetype end = p + 1;
     QString name = cells.at(p).text;
     for (; end < cells.size() && cells.at(end).nameLike && name.size() <= maxTeamNameLength; ++end)
@@ -116,14 +119,19 @@ QList<Cell> aligned(const QList<Cell> &cells, int nameColumn)
     before = before.mid(std::max<qsizetype>(drop, 0));
     while (before.size() < nameColumn)
         before.prepend(Cell());
-    return before + QList<Cell> { readCell(name) } + cells.mid(end);
+    return before + QList<Cell> { readCell(name) } + cells.toList(end);
 }
 
 Row readByHeader(const Line &line, const Header &h)
 {
     Row row;
     row.line = line.number;
-    row.cells = line.spaced ? aligned(line.cells, h.nameColumn) : line.cells;
+    if (line.spaced) {
+        row.own = aligned(line.cells, h.nameColumn);
+        row.cells = Cells(row.own.constData(), row.own.size());
+    } else {
+        row.cells = line.cells;
+    }
     const auto at = [&](Column c) { return h.find(c) < 0 ? Cell() : row.cells.value(h.find(c)); };
     row.rank = rankOf(at(Column::Rank));
     if (!row.setName(row.cells.value(h.nameColumn)))
@@ -159,7 +167,7 @@ Row readByHeader(const Line &line, const Header &h)
 // after it are the row's; false when there is no name.
 bool readName(const Line &line, Row &row)
 {
-    const QList<Cell> &cells = line.cells;
+    const Cells &cells = line.cells;
     qsizetype i = 0;
     for (; i < cells.size(); ++i) {
         const Cell &cell = cells.at(i);
@@ -177,13 +185,13 @@ bool readName(const Line &line, Row &row)
          && name.text.size() <= maxTeamNameLength;
          ++i)
         name = readCell(name.text + u' ' + cells.at(i).text);
-    row.cells = cells.mid(i);
+    row.cells = cells.mid(i, cells.size() - i);
     return row.setName(name);
 }
 
 // The games left of a row read in order: the whole number after the 勝率 (at `rate`) and the
 // 差, where nothing follows them (順位 チーム 試合 勝 敗 分 勝率 差 残).
-int remainingInOrder(const QList<Cell> &cells, qsizetype rate)
+int remainingInOrder(const Cells &cells, qsizetype rate)
 {
     if (rate + 3 != cells.size() || cells.at(rate).kind != Cell::Kind::Decimal)
         return -1;
@@ -220,7 +228,7 @@ Row readInOrder(const Line &line)
     if (numbers.size() < 3 && records == 1) {
         const Record r = row.cells.at(written).record;
         numbers = { r.wins, r.losses, std::max(r.draws, 0) };
-        row.cells[written] = Cell();
+        row.counted = written;
     }
     if (numbers.size() < 3) {
         const bool versus = std::any_of(row.cells.cbegin(), row.cells.cend(),
@@ -379,15 +387,19 @@ QList<QList<Cell>> versusCells(const Part &part, QList<Note> &notes)
     }
     const auto isRecord = [](const Cell &c) { return c.kind == Cell::Kind::Record; };
     for (qsizetype i = 0; i < n; ++i) {
-        const QList<Cell> &cells = part.rows.at(i).cells;
-        const QList<Cell> tail = cells.mid(std::max<qsizetype>(0, cells.size() - n));
+        const Row &row = part.rows.at(i);
+        const Cells &cells = row.cells;
+        const qsizetype from = std::max<qsizetype>(0, cells.size() - n);
+        QList<Cell> tail = cells.toList(from);
+        if (row.counted >= from)
+            tail[row.counted - from] = Cell();
         if (tail.size() == n && std::any_of(tail.cbegin(), tail.cend(), isRecord)
             && std::all_of(tail.cbegin(), tail.cend(), [](const Cell &c) {
                    return c.kind == Cell::Kind::Record || c.kind == Cell::Kind::Mark;
                }))
             grid[i] = tail;
-        else if (std::any_of(cells.cbegin(), cells.cend(), isRecord))
-            notes.append({ part.rows.at(i).line, QStringLiteral("対戦成績の数が合いません") });
+        else if (std::count_if(cells.cbegin(), cells.cend(), isRecord) > (row.counted >= 0 ? 1 : 0))
+            notes.append({ row.line, QStringLiteral("対戦成績の数が合いません") });
     }
     return grid;
 }
@@ -630,7 +642,9 @@ PastedTable readPastedTable(const QString &text, const QStringList &entered)
         return own;
     }
     QList<Note> notes;
-    QList<Block> blocks = readBlocks(readLines(text));
+    const QString ascii = asciiDigits(text);
+    const Text lines = readLines(ascii);
+    QList<Block> blocks = readBlocks(lines.lines);
     Parts parts;
     for (Block &block : blocks) {
         for (const Part &part : readParts(block, notes))

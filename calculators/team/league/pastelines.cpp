@@ -1,6 +1,5 @@
 #include "calculators/team/league/pastelines.h"
 
-#include "calculators/common/fullwidth.h"
 #include "calculators/team/league/copytext.h"
 
 #include <QHash>
@@ -88,15 +87,6 @@ void readFigure(Cell &cell)
     }
 }
 
-QList<Cell> readCells(const QStringList &texts)
-{
-    QList<Cell> cells;
-    cells.reserve(texts.size());
-    for (const QString &text : texts)
-        cells.append(readCell(text));
-    return cells;
-}
-
 QStringList splitQuoted(const QString &line, QChar separator)
 {
     QStringList cells(1);
@@ -115,69 +105,76 @@ QStringList splitQuoted(const QString &line, QChar separator)
     return cells;
 }
 
-// The cells between the separators: a tab, or runs of spaces.
-QList<Cell> split(QStringView line, bool spaces)
+// The cells between the separators, a tab or runs of spaces, each a view of `line`.
+void split(QStringView line, bool spaces, QList<Cell> &cells)
 {
-    QList<Cell> cells;
-    if (!spaces)
-        cells.reserve(line.count(u'\t') + 1);
     qsizetype start = spaces ? -1 : 0;
     for (qsizetype i = 0; i <= line.size(); ++i) {
         const bool end = i == line.size() || (spaces ? line.at(i).isSpace() : line.at(i) == u'\t');
         if (end && start >= 0) {
-            cells.append(readCell(line.mid(start, i - start).toString()));
+            const QStringView cell = line.mid(start, i - start).trimmed();
+            cells.append(readCell(QString::fromRawData(cell.data(), cell.size())));
             start = spaces ? -1 : i + 1;
         } else if (!end && start < 0) {
             start = i;
         }
     }
-    return cells;
 }
 
-// Tabs (a spreadsheet or a web page), else commas (CSV), else runs of spaces.
-Line tokenise(int number, QStringView text)
+// A line's cells, added to `cells`: at tabs (a spreadsheet or a web page), else at commas
+// (CSV), else at runs of spaces. Whether it was cut at spaces.
+bool tokenise(QStringView text, QList<Cell> &cells)
 {
-    Line line;
-    line.number = number;
     if (text.contains(u'\t')) {
-        line.cells = split(text, false);
-    } else if (text.contains(u',') || text.contains(u'，')) {
-        line.cells = readCells(splitQuoted(text.toString().replace(u'，', u','), u','));
-    } else {
-        line.cells = split(text, true);
-        line.spaced = true;
+        split(text, false, cells);
+        return false;
     }
-    return line;
+    if (text.contains(u',') || text.contains(u'，')) {
+        for (const QString &cell : splitQuoted(text.toString().replace(u'，', u','), u','))
+            cells.append(readCell(cell));
+        return false;
+    }
+    split(text, true, cells);
+    return true;
 }
 
-bool isBlank(const Line &line)
+// The text's cells, and its lines that are not blank, each knowing whether a blank line stood
+// before it.
+Text cutLines(const QString &text)
 {
-    return std::all_of(
-        line.cells.cbegin(), line.cells.cend(), [](const Cell &c) { return c.text.isEmpty(); });
-}
-
-// The lines that are not blank, each knowing whether a blank line stood before it.
-QList<Line> cutLines(const QString &text)
-{
-    QList<Line> lines;
-    lines.reserve(text.count(u'\n') + 1);
+    Text cut;
+    // At most a cell a separator and a line; what is reserved and not used costs no memory.
+    cut.cells.reserve(1 + std::count_if(text.cbegin(), text.cend(), [](QChar c) {
+        return c.isSpace() || c == u',' || c == u'，';
+    }));
+    cut.lines.reserve(text.count(u'\n') + 1);
+    QList<std::pair<qsizetype, qsizetype>> stretches; // each line's first cell and their number
     bool blank = false;
     qsizetype start = 0;
     for (qsizetype i = 0, number = 1; i <= text.size(); ++i) {
         if (i < text.size() && text.at(i) != u'\n' && text.at(i) != u'\r')
             continue;
-        Line line = tokenise(int(number++), QStringView(text).mid(start, i - start));
-        if (isBlank(line)) {
+        const qsizetype first = cut.cells.size();
+        Line line;
+        line.number = int(number++);
+        line.spaced = tokenise(QStringView(text).mid(start, i - start), cut.cells);
+        if (std::all_of(cut.cells.cbegin() + first, cut.cells.cend(),
+                [](const Cell &c) { return c.text.isEmpty(); })) {
+            cut.cells.resize(first);
             blank = true;
         } else {
             line.blankBefore = std::exchange(blank, false);
-            lines.append(std::move(line));
+            cut.lines.append(line);
+            stretches.append({ first, cut.cells.size() - first });
         }
         if (i + 1 < text.size() && text.at(i) == u'\r' && text.at(i + 1) == u'\n')
             ++i;
         start = i + 1;
     }
-    return lines;
+    for (qsizetype i = 0; i < cut.lines.size(); ++i)
+        cut.lines[i].cells
+            = Cells(cut.cells.constData() + stretches.at(i).first, stretches.at(i).second);
+    return cut;
 }
 
 bool isSingle(const Line &line)
@@ -207,7 +204,7 @@ bool isPhoneCell(const Line &line)
 // more of which two could name teams (a head-to-head table); a title names a league.
 std::optional<Header> readHeader(const Line &line)
 {
-    const QList<Cell> &cells = line.cells;
+    const Cells &cells = line.cells;
     if (cells.size() < 2 || line.hasDigit()
         || std::any_of(cells.cbegin(), cells.cend(), namesLeague))
         return std::nullopt;
@@ -230,43 +227,41 @@ std::optional<Header> readHeader(const Line &line)
     return h;
 }
 
+// The lines [from, to) of one cell each as one row.
+Line joined(const QList<Line> &lines, qsizetype from, qsizetype to)
+{
+    Line row;
+    row.number = lines.at(from).number;
+    row.cells = Cells(&lines.at(from).cells.first(), to - from);
+    return row;
+}
+
 // Header words one a line from line `i` (a phone's layout): the words as one line, and the
 // first line not taken. A table without ranks begins each row with its name, so a last word
 // that is not a heading is the first team's name.
 std::pair<Line, qsizetype> phoneHeader(const QList<Line> &lines, qsizetype i)
 {
-    Line words = lines.at(i);
     qsizetype end = i + 1;
-    for (; end < lines.size() && isSingle(lines.at(end)) && !lines.at(end).hasDigit(); ++end)
-        words.cells.append(lines.at(end).cells.first());
-    if (words.cells.size() > 1 && columnOf(words.cells.first().text) == Column::Name
-        && columnOf(words.cells.last().text) == Column::Other) {
-        words.cells.removeLast();
+    while (end < lines.size() && isSingle(lines.at(end)) && !lines.at(end).hasDigit())
+        ++end;
+    if (end - i > 1 && columnOf(lines.at(i).cells.first().text) == Column::Name
+        && columnOf(lines.at(end - 1).cells.first().text) == Column::Other)
         --end;
-    }
-    return { words, end };
+    return { joined(lines, i, end), end };
 }
 
 // The cells one a line from `from` on, as rows of `size` cells, up to a line of more cells, a
 // heading or a title. The last row may be short: its reader says what it lacks.
 qsizetype joinRows(const QList<Line> &lines, qsizetype from, qsizetype size, QList<Line> &out)
 {
-    qsizetype i = from;
-    if (size < 3 || i == lines.size() || !isSingle(lines.at(i)))
+    qsizetype end = from;
+    while (end < lines.size() && isPhoneCell(lines.at(end)))
+        ++end;
+    if (size < 3 || end == from)
         return from;
-    Line row;
-    for (; i < lines.size() && isPhoneCell(lines.at(i)); ++i) {
-        if (row.cells.isEmpty()) {
-            row.number = lines.at(i).number;
-            row.cells.reserve(size);
-        }
-        row.cells.append(lines.at(i).cells.first());
-        if (row.cells.size() == size)
-            out.append(std::exchange(row, Line()));
-    }
-    if (!row.cells.isEmpty())
-        out.append(row);
-    return i;
+    for (qsizetype row = from; row < end; row += size)
+        out.append(joined(lines, row, std::min(row + size, end)));
+    return end;
 }
 
 // A phone's layout under a header of one word a line: the header as one line, then its rows.
@@ -304,12 +299,8 @@ void joinHeaderless(const QList<Line> &lines, qsizetype from, qsizetype to, QLis
             continue;
         out += lines.mid(copied, start - copied);
         for (i = start; i + first - start < to && cell(i + first - start).nameLike; i += period) {
-            Line row = lines.at(i);
-            row.spaced = false;
-            row.cells.reserve(period);
-            for (qsizetype q = i + 1; q < std::min(i + period, to); ++q)
-                row.cells.append(cell(q));
-            out.append(row);
+            out.append(joined(lines, i, std::min(i + period, to)));
+            out.last().blankBefore = lines.at(i).blankBefore;
         }
         copied = i = std::min(i, to);
     }
@@ -317,7 +308,7 @@ void joinHeaderless(const QList<Line> &lines, qsizetype from, qsizetype to, QLis
 }
 
 // Joins the rows of a phone's layout, where each cell stands on a line of its own.
-QList<Line> joinPhoneLayouts(QList<Line> lines)
+QList<Line> joinPhoneLayouts(const QList<Line> &lines)
 {
     QList<Line> out;
     out.reserve(lines.size());
@@ -325,7 +316,7 @@ QList<Line> joinPhoneLayouts(QList<Line> lines)
         if (isHeadingWord(lines.at(i))) {
             i = joinUnderHeader(lines, i, out);
         } else if (!isPhoneCell(lines.at(i))) {
-            out.append(std::move(lines[i++]));
+            out.append(lines.at(i++));
         } else {
             qsizetype end = i;
             while (end < lines.size() && isPhoneCell(lines.at(end)))
@@ -342,7 +333,7 @@ QList<Line> joinPhoneLayouts(QList<Line> lines)
 // figure alone.
 bool mayBeRow(const Line &line)
 {
-    const QList<Cell> &cells = line.cells;
+    const Cells &cells = line.cells;
     const bool figure = std::any_of(cells.cbegin(), cells.cend(), [](const Cell &c) {
         return c.isRank() || c.kind == Cell::Kind::Decimal || c.kind == Cell::Kind::Record;
     });
@@ -393,7 +384,7 @@ int leaguesNamed(const Line &line)
 
 bool isTitle(const Line &line)
 {
-    const QList<Cell> &cells = line.cells;
+    const Cells &cells = line.cells;
     return std::count_if(
                cells.cbegin(), cells.cend(), [](const Cell &c) { return !c.text.isEmpty(); })
         <= 2
@@ -438,12 +429,14 @@ bool Line::hasDigit() const
     return std::any_of(cells.cbegin(), cells.cend(), [](const Cell &c) { return c.digits; });
 }
 
-QList<Line> readLines(const QString &text)
+Text readLines(const QString &text)
 {
-    return joinPhoneLayouts(cutLines(asciiDigits(text)));
+    Text cut = cutLines(text);
+    cut.lines = joinPhoneLayouts(cut.lines);
+    return cut;
 }
 
-QList<Block> readBlocks(QList<Line> lines)
+QList<Block> readBlocks(const QList<Line> &lines)
 {
     QList<Block> blocks;
     std::optional<Header> header;
@@ -459,7 +452,7 @@ QList<Block> readBlocks(QList<Line> lines)
         blank = titled = false;
         named = 0;
     };
-    for (Line &line : lines) {
+    for (const Line &line : lines) {
         blank = blank || line.blankBefore;
         if (!mayBeRow(line)) {
             if (std::optional<Header> h = readHeader(line)) {
@@ -474,7 +467,7 @@ QList<Block> readBlocks(QList<Line> lines)
             else if (titled)
                 start(header);
             blank = titled = false;
-            blocks.last().lines.append(std::move(line));
+            blocks.last().lines.append(line);
         }
     }
     return blocks;
@@ -542,7 +535,7 @@ QString cleanName(const QString &cell)
     qsizetype to = cell.size();
     while (to > from && edge(cell.at(to - 1)))
         --to;
-    return cell.mid(from, to - from);
+    return QString(cell.constData() + from, to - from); // its own copy, never a view
 }
 
 bool isNameLike(const QString &text)

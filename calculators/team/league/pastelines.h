@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <algorithm>
 #include <optional>
 
 // 貼り付け's first half, internal to the engine: the pasted text cut into lines of cells, each
@@ -57,11 +58,45 @@ struct Cell
 
 Cell readCell(const QString &text);
 
+// A stretch of the text's cells, side by side (see readLines).
+class Cells
+{
+public:
+    Cells() = default;
+    Cells(const Cell *data, qsizetype size)
+        : m_data(data)
+        , m_size(size)
+    {
+    }
+
+    qsizetype size() const { return m_size; }
+    bool isEmpty() const { return m_size == 0; }
+    const Cell &at(qsizetype i) const { return m_data[i]; }
+    const Cell &first() const { return m_data[0]; }
+    const Cell &last() const { return m_data[m_size - 1]; }
+    Cell value(qsizetype i) const { return i >= 0 && i < m_size ? m_data[i] : Cell(); }
+    const Cell *begin() const { return m_data; }
+    const Cell *end() const { return m_data + m_size; }
+    const Cell *cbegin() const { return begin(); }
+    const Cell *cend() const { return end(); }
+    Cells mid(qsizetype from, qsizetype n) const
+    {
+        from = std::min(from, m_size);
+        return { m_data + from, std::min(n, m_size - from) };
+    }
+    // The cells from `from` on, of their own.
+    QList<Cell> toList(qsizetype from = 0) const { return QList<Cell>(begin() + from, end()); }
+
+private:
+    const Cell *m_data = nullptr;
+    qsizetype m_size = 0;
+};
+
 // One line of the pasted text, cut into cells; or one row of a phone's layout, joined.
 struct Line
 {
     int number = 0; // 1-based, of its first cell
-    QList<Cell> cells;
+    Cells cells;
     bool spaced = false; // cut at spaces: a name may take several cells
     bool blankBefore = false; // blank lines are left out; the line after one knows
 
@@ -87,10 +122,18 @@ struct Block
     std::optional<League> title; // the one league the titles above it name
 };
 
-// The pasted text's lines but the blank ones, the phone's layouts joined into rows.
-QList<Line> readLines(const QString &text);
+// The pasted text's cells, all in one list, and its lines but the blank ones, each a stretch of
+// the cells, the phone's layouts joined into rows: a text of many short lines costs no
+// allocation a line. The cells view `text` (its digits made ASCII first), which must outlive
+// them, as the lines must not outlive the cells.
+struct Text
+{
+    QList<Cell> cells;
+    QList<Line> lines;
+};
+Text readLines(const QString &text);
 
-QList<Block> readBlocks(QList<Line> lines);
+QList<Block> readBlocks(const QList<Line> &lines);
 
 // A header without a name column: the names stand in the first column (after the rank) when
 // the rows have as many cells as the header, else in a column of their own before it.
@@ -101,7 +144,7 @@ QString nameKey(const QString &name);
 
 Column columnOf(const QString &heading);
 
-// The name in a cell, without a rank ("1位", "1.") or marks around it.
+// The name in a cell, without a rank ("1位", "1.") or marks around it, in a string of its own.
 QString cleanName(const QString &cell);
 bool isNameLike(const QString &text);
 
