@@ -10,6 +10,8 @@ class tst_PastedTable : public QObject
 private slots:
     void read_data();
     void read();
+    void league_data();
+    void league();
 };
 
 void tst_PastedTable::read_data()
@@ -93,8 +95,8 @@ void tst_PastedTable::read_data()
     row("head-to-head without a header, a mirror that disagrees",
         "巨人 *** 12勝10敗1分 14勝9敗\n阪神 10勝12敗1分 *** 13勝11敗1分\n中日 9勝13敗 11勝13敗1分 "
         "***",
-        {}, "", "巨人–阪神 12 10 1, 阪神–中日 13 11 1", 0,
-        "貼り付け: 0チーム、2カード（3行目: 巨人–中日の対戦成績が食い違います）");
+        {}, "巨人 0 0 0, 阪神 0 0 0, 中日 0 0 0", "巨人–阪神 12 10 1, 阪神–中日 13 11 1", 0,
+        "貼り付け: 3チーム、2カード（3行目: 巨人–中日の対戦成績が食い違います）");
     row("head-to-head beside the standings, one-letter headings",
         "順位\tチーム\t勝\t敗\t分\t勝率\t巨\t神\t広\tデ\t中\tヤ\n"
         "1\t巨人\t75\t53\t4\t.586\t-\t12-10-1\t13-9-1\t14-8\t12-9-2\t14-9\n"
@@ -153,6 +155,63 @@ void tst_PastedTable::read_data()
         "貼り付け: 順位表の行が見つかりません");
     row("seven teams", central + "7 オリックス 143 86 53 4 .619 - 0", {}, "", "", 0,
         "貼り付け: 7チームは多すぎます（6チームまで）");
+
+    // A team named twice: before, the form merge paired a row with itself.
+    row("a row repeated", "巨人\t70\t50\t3\n阪神\t65\t55\t3\n巨人\t70\t50\t3", {}, "", "", 0,
+        "貼り付け: 3行目の巨人が2度目です");
+    row("a ranked row repeated: no second league", "1 巨人 70 50 3\n2 阪神 65 55 3\n1 巨人 70 50 3",
+        {}, "", "", 0, "貼り付け: 3行目の巨人が2度目です");
+    row("head-to-head, a row repeated",
+        "巨人 - 12-10-1 14-9\n阪神 10-12-1 - 13-11-1\n巨人 9-14 11-13-1 -", {}, "", "", 0,
+        "貼り付け: 3行目の巨人が2度目です");
+    row("head-to-head, a heading repeated",
+        "チーム\t対巨人\t対阪神\t巨\n巨人\t-\t12-10-1\t-\n阪神\t10-12-1\t-\t10-12-1", {}, "", "", 0,
+        "貼り付け: 1行目の巨人が2度目です");
+    row("head-to-head under the standings, a row repeated",
+        "チーム 勝 敗 分\n巨人 63 35 4\n阪神 54 44 2\n\n巨人 - 12-10-1\n阪神 10-12-1 -\n"
+        "阪神 10-12-1 -",
+        {}, "巨人 63 35 4, 阪神 54 44 2", "", 0,
+        "貼り付け: 2チーム、0カード（7行目: 阪神が2度目です）");
+    const QString twice = "セ・リーグ\n" + header + central + "3 広島 143 74 65 4 .532 11.5 0\n";
+    row("two leagues, the one taken names a team twice",
+        twice + "\nパ・リーグ\n" + header + pacific, {}, "", "", 0,
+        "貼り付け: 9行目の広島が2度目です（2リーグのうち阪神の表）");
+    row("two leagues, the other names a team twice", twice + "\nパ・リーグ\n" + header + pacific,
+        { "オリックス" },
+        "オリックス 86 53 4, ロッテ 70 68 5, ソフトバンク 71 69 3, 楽天 70 71 2, 西武 65 77 1, "
+        "日本ハム 60 82 1",
+        "", 143, "貼り付け: 6チーム、0カード（2リーグのうちオリックスの表）");
+
+    // The size in UTF-8 bytes, 1024 a KB, rounded up.
+    const QString day = "巨人 63 35 4\n";
+    const int padding = 256 * 1024 - int(day.toUtf8().size());
+    row("256 KB is read", day + QString(padding, u'\n'), {}, "巨人 63 35 4", "", 0,
+        "貼り付け: 1チーム、0カード");
+    row("a byte more is not", day + QString(padding + 1, u'\n'), {}, "", "", 0,
+        "貼り付け: 長すぎます（257 KB）");
+    row("1.1 MB", QString(1100 * 1024, u'x'), {}, "", "", 0, "貼り付け: 長すぎます（1,100 KB）");
+
+    row("one cell per line without a header",
+        "1\n巨人\n102\n63\n35\n4\n.643\n-\n2\n阪神\n100\n54\n44\n2\n.551\n9.0\n3\n広島", {},
+        "巨人 63 35 4, 阪神 54 44 2", "", 0,
+        "貼り付け: 2チーム、0カード（17行目: 数が足りません）");
+    row("one cell per line, neither header nor ranks", "巨人\n63\n35\n4\n\n阪神\n54\n44\n2", {},
+        "巨人 63 35 4, 阪神 54 44 2", "", 0, "貼り付け: 2チーム、0カード");
+    row("head-to-head into an empty form",
+        "チーム\t対巨人\t対阪神\n巨人\t-\t12-10-1\n阪神\t10-12-1\t-", { "", "" },
+        "巨人 0 0 0, 阪神 0 0 0", "巨人–阪神 12 10 1", 0, "貼り付け: 2チーム、1カード");
+    row("試合 and 残 without a header",
+        "1 ヤクルト 143 73 52 18 .584 - 0\n2 阪神 143 77 56 10 .579 0 0\n3 巨人 141 61 62 18 .496 "
+        "11 2",
+        {}, "ヤクルト 73 52 18, 阪神 77 56 10, 巨人 61 62 18", "", 143,
+        "貼り付け: 3チーム、0カード");
+    row("the dialog's columns of today",
+        "順位\tチーム\t勝\t敗\t分\t残\t勝率\t差\t首位差\t自力優勝\tマジック\t順位の範囲\t自力CS\t"
+        "CSマジック\n1\t巨人\t47\t22\t4\t47\t0.681\t-\t-\t有\t35\t1\t確定\t\n"
+        "2\t阪神\t36\t34\t4\t46\t0.514\t11.5\t11.5\t無\t\t2–3\t有\t5\n"
+        "3\t広島\t30\t40\t4\t46\t0.429\t6.0\t17.5\t無\t\t2–3\t有\t9\n"
+        "マジック 35 巨人（対象: 阪神） / CSマジック 阪神 5、広島 9",
+        {}, "巨人 47 22 4, 阪神 36 34 4, 広島 30 40 4", "", 120, "貼り付け: 3チーム、0カード");
 }
 
 void tst_PastedTable::read()
@@ -176,6 +235,57 @@ void tst_PastedTable::read()
     QTEST(pairs.join(QStringLiteral(", ")), "pairs");
     QTEST(table.games, "games");
     QTEST(table.summary, "summary");
+}
+
+void tst_PastedTable::league_data()
+{
+    QTest::addColumn<QString>("clipboard");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QStringList>("central"); // the names in each league's form
+    QTest::addColumn<QStringList>("pacific");
+    QTest::addColumn<QString>("league");
+    const auto row
+        = [](const char *name, const char *clipboard, const char *shown, const QStringList &central,
+              const QStringList &pacific, const char *league) {
+              QTest::newRow(name) << QString::fromUtf8(clipboard) << QString::fromUtf8(shown)
+                                  << central << pacific << QString::fromUtf8(league);
+          };
+    row("short names", "ソフトバンク 71 69 3\n日本ハム 60 82 1", "セ", {}, {}, "パ");
+    row("full and former names",
+        "福岡ダイエーホークス 73 60 2\n大阪近鉄バファローズ 70 63 2\n"
+        "オリックス・ブルーウェーブ 66 70 2\n千葉ロッテ 65 70 1\n日本ハムファイターズ 62 74 0\n"
+        "西武ライオンズ 60 75 1",
+        "セ", {}, {}, "パ");
+    row("nicknames, half-width", "ﾗｲｵﾝｽﾞ 50 40 3\nｲｰｸﾞﾙｽ 40 50 3", "セ", {}, {}, "パ");
+    row("セ while パ shown",
+        "横浜ベイスターズ 50 40 3\nヤクルトスワローズ 40 50 3\n広島カープ 40 50 3", "パ", {}, {},
+        "セ");
+    row("the league shown", "巨人 50 40 3\n阪神 40 50 3", "セ", {}, {}, "セ");
+    row("both leagues' teams", "巨人 50 40 3\nロッテ 40 50 3", "セ", {}, {}, "セ");
+    row("a name of no club", "ロッテ 50 40 3\n東京 40 50 3", "セ", {}, {}, "セ");
+    row("the other form's names", "鷹 50 40 3\n鷲 40 50 3", "セ", { "巨人" }, { "鷹", "鷲" }, "パ");
+    row("the shown form's name first", "西武 50 40 3\nロッテ 40 50 3", "セ", { "西武" }, {}, "セ");
+    row("a title", "パ・リーグ\n東京 50 40 3\n大阪 40 50 3", "セ", {}, {}, "パ");
+    row("head-to-head alone", "西武 - 12-10-1\n楽天 10-12-1 -", "セ", {}, {}, "パ");
+}
+
+void tst_PastedTable::league()
+{
+    QFETCH(QString, clipboard);
+    QFETCH(QString, shown);
+    QFETCH(QStringList, central);
+    QFETCH(QStringList, pacific);
+    QFETCH(QString, league);
+
+    std::array<calc::LeagueForm, 2> forms;
+    for (const auto &[form, names] :
+        { std::pair(&forms[0], central), std::pair(&forms[1], pacific) }) {
+        for (qsizetype i = 0; i < names.size(); ++i)
+            form->teams[i].name = names.at(i);
+    }
+    const calc::League pasted = calc::pastedLeague(calc::readPastedTable(clipboard, {}),
+        shown == u"パ" ? calc::League::Pacific : calc::League::Central, forms);
+    QCOMPARE(QString(pasted == calc::League::Pacific ? "パ" : "セ"), league);
 }
 
 QTEST_APPLESS_MAIN(tst_PastedTable)

@@ -46,6 +46,10 @@ struct PastedTable
     QString summary;
 };
 
+// The longest text 貼り付け reads, in UTF-8 bytes: a longer one is no table, and the summary
+// says how long it is ("貼り付け: 長すぎます（1,100 KB）", in KB of 1024 bytes, rounded up).
+constexpr qsizetype maxPastedBytes = 256 * 1024;
+
 // Reads `text`. `entered` holds the names of the teams already in the form: of two leagues in
 // one paste the one with these names is taken, and a head-to-head table without a standings
 // part is matched to them.
