@@ -19,8 +19,10 @@ OptionalSpinBox::OptionalSpinBox(QWidget *parent)
     : QSpinBox(parent)
     , m_placeholder(notEntered)
 {
-    setRange(-1, 99);
+    // In this order the field is laid out once, not three times: 未入力 shows at once (0 is
+    // the minimum still), and stays as the minimum moves to -1 and the box takes it.
     setSpecialValueText(notEntered);
+    setRange(-1, 99);
     setValue(-1);
 }
 
@@ -38,8 +40,11 @@ void OptionalSpinBox::setOptionalValue(std::optional<int> value)
 
 void OptionalSpinBox::setDerived(std::optional<int> derived, const QString &why)
 {
-    m_placeholder = derived ? QStringLiteral("(%1)").arg(*derived) : notEntered;
+    const QString placeholder = derived ? QStringLiteral("(%1)").arg(*derived) : notEntered;
     m_why = why;
+    if (placeholder == m_placeholder)
+        return;
+    m_placeholder = placeholder;
     // Typed over or emptied, the box shows the placeholder of the moment once it takes its text.
     connect(this, &QSpinBox::valueChanged, this, &OptionalSpinBox::showPlaceholder,
         Qt::UniqueConnection);
@@ -65,7 +70,8 @@ void OptionalSpinBox::showPlaceholder()
     if (derived) {
         palette = this->palette();
         for (const auto group : { QPalette::Active, QPalette::Inactive })
-            palette.setColor(group, QPalette::Text, palette.color(group, QPalette::PlaceholderText));
+            palette.setColor(
+                group, QPalette::Text, palette.color(group, QPalette::PlaceholderText));
     }
     lineEdit()->setPalette(palette);
 }
@@ -86,8 +92,8 @@ QSize OptionalSpinBox::sizeHint() const
     QStyleOptionSpinBox option;
     initStyleOption(&option);
     // Two pixels for the blinking cursor, as Qt's own measure.
-    const QSize size = style()->sizeFromContents(QStyle::CT_SpinBox, &option,
-        QSize(width + 2, lineEdit()->sizeHint().height()), this);
+    const QSize size = style()->sizeFromContents(
+        QStyle::CT_SpinBox, &option, QSize(width + 2, lineEdit()->sizeHint().height()), this);
     measured.insert(key, size);
     return size;
 }

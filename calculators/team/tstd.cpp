@@ -24,6 +24,16 @@ int indexOf(calc::League league)
     return league == calc::League::Pacific ? 1 : 0;
 }
 
+// Names to the left, the words of a chance (有, 無, 不明) centred, figures to the right.
+Qt::Alignment alignment(const QString &heading)
+{
+    if (heading == u"チーム")
+        return Qt::AlignLeft | Qt::AlignVCenter;
+    if (heading.startsWith(u"自力"))
+        return Qt::AlignCenter;
+    return Qt::AlignRight | Qt::AlignVCenter;
+}
+
 } // namespace
 
 TSTD::TSTD(QWidget *parent)
@@ -31,6 +41,9 @@ TSTD::TSTD(QWidget *parent)
     , ui(std::make_unique<Ui::TSTD>())
 {
     ui->setupUi(this);
+    // The program's icon, shared with the window the dialog belongs to rather than read again.
+    setWindowIcon(
+        parent ? parent->window()->windowIcon() : QIcon(QStringLiteral(":/image/SK_ICO.ico")));
     // The one calculator that can be made larger, for long names and all fifteen pairs at once.
     setSizeGripEnabled(true);
     m_rows = std::make_unique<TSTDRows>(*ui, screen()->availableGeometry().size());
@@ -212,9 +225,7 @@ void TSTD::showResult(const calc::Standings &standings)
         for (int column = 0; column < headings.size(); ++column) {
             const QString &heading = headings.at(column);
             auto *item = new QTableWidgetItem(cells.value(column));
-            item->setTextAlignment(heading == QStringLiteral("チーム") ? Qt::AlignLeft | Qt::AlignVCenter
-                    : heading.startsWith(QStringLiteral("自力"))      ? Qt::AlignCenter
-                                                                : Qt::AlignRight | Qt::AlignVCenter);
+            item->setTextAlignment(alignment(heading));
             item->setData(Qt::AccessibleTextRole,
                 QStringLiteral("%1 %2 %3").arg(team, heading, cells.value(column)).trimmed());
             table->setItem(row, column, item);

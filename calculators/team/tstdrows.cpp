@@ -95,8 +95,8 @@ void TSTDRows::buildTeams()
 }
 
 // A pair reads as the papers print it, 巨人–阪神 12 10 1 2, under one line of captions: 勝 敗 分
-// 残り. On one line with room for two long names, or on a small screen its figures on a line of
-// their own under its name, so that they fit beside the team rows.
+// 残り. On one line, or on a small screen its figures on a line of their own under its name, so
+// that they fit beside the team rows.
 void TSTDRows::buildPairs()
 {
     QWidget *area = m_ui.scrollAreaWidgetContents;
@@ -104,8 +104,8 @@ void TSTDRows::buildPairs()
     int column = firstFigure;
     for (const auto &[name, text] : { std::pair("FirstWins", "勝"), std::pair("SecondWins", "敗"),
              std::pair("Draws", "分"), std::pair("Remaining", "残り") }) {
-        auto *caption = named(new QLabel(tr(text), area),
-            QStringLiteral("pairCaption") + QLatin1String(name));
+        auto *caption = named(
+            new QLabel(tr(text), area), QStringLiteral("pairCaption") + QLatin1String(name));
         m_ui.gridLayout_3->addWidget(caption, 0, column++, Qt::AlignHCenter);
     }
     const auto figure = [area](const char *what, const QString &at) {
@@ -115,15 +115,11 @@ void TSTDRows::buildPairs()
         box->setAlignment(Qt::AlignRight);
         return box;
     };
-    const int nameWidth = m_small
-        ? 0
-        : area->fontMetrics().horizontalAdvance(QStringLiteral("ソフトバンク–オリックス"));
     for (int index = 0; index < calc::pairCount; ++index) {
         const QString at = letters(index);
         Pair pair { named(new QLabel(area), QStringLiteral("pairName_") + at),
             figure("pairFirstWins", at), figure("pairSecondWins", at), figure("pairDraws", at),
             figure("pairRemaining", at) };
-        pair.name->setMinimumWidth(nameWidth);
         placePair(pair, index);
         m_pairs.append(pair);
     }
@@ -140,8 +136,8 @@ void TSTDRows::placePair(const Pair &pair, int index)
     else
         m_ui.gridLayout_3->addWidget(pair.name, row, 0);
     for (int column = 0; column < figures.size(); ++column)
-        m_ui.gridLayout_3->addWidget(figures.at(column), row + (m_small ? 1 : 0),
-            column + (m_small ? 0 : 1));
+        m_ui.gridLayout_3->addWidget(
+            figures.at(column), row + (m_small ? 1 : 0), column + (m_small ? 0 : 1));
 }
 
 void TSTDRows::chainForTab()
@@ -177,8 +173,8 @@ void TSTDRows::fitSmallScreen()
     m_ui.groupBox->setTitle(QString());
     // A field as tall as its text and its frame, 19 px where a line of text takes 14.
     const int line = m_ui.widget->fontMetrics().height() + 5;
-    QList<QWidget *> fields = { m_ui.comboBox, m_ui.spinBox, m_ui.spinBox_2, m_ui.spinBox_3,
-        m_ui.lineEdit };
+    QList<QWidget *> fields
+        = { m_ui.comboBox, m_ui.spinBox, m_ui.spinBox_2, m_ui.spinBox_3, m_ui.lineEdit };
     for (const Team &team : std::as_const(m_teams))
         fields += team.inputs();
     for (QWidget *w : std::as_const(fields))
@@ -190,18 +186,14 @@ void TSTDRows::fitSmallScreen()
 // The pairs beside the team rows scroll; the results show six teams under every heading.
 void TSTDRows::sizeToScreen(QDialog *dialog, QSize frame) const
 {
-    QScrollArea *pairs = m_ui.scrollArea;
     QTableWidget *results = m_ui.tableWidget;
     const int border = 2 * results->frameWidth();
     const int line = results->fontMetrics().height() + 2;
     results->verticalHeader()->setMinimumSectionSize(0);
     results->verticalHeader()->setDefaultSectionSize(line);
-    results->setFixedHeight(results->horizontalHeader()->sizeHint().height()
-        + calc::maxLeagueTeams * line + border);
+    results->setFixedHeight(
+        results->horizontalHeader()->sizeHint().height() + calc::maxLeagueTeams * line + border);
     results->setMinimumWidth(results->horizontalHeader()->length() + border);
-    // A scroll area asks for little room of its own: the pairs' figures never scroll sideways.
-    pairs->setMinimumWidth(m_ui.scrollAreaWidgetContents->sizeHint().width()
-        + pairs->verticalScrollBar()->sizeHint().width() + border);
     const QSize available = dialog->screen()->availableGeometry().size() - frame;
     dialog->resize(dialog->sizeHint().boundedTo(available).expandedTo(dialog->minimumSizeHint()));
 }
@@ -311,4 +303,9 @@ void TSTDRows::nameInputs(const QStringList &names)
         pair.draws->setAccessibleName(tr("%1–%2 引分").arg(first, second));
         pair.remaining->setAccessibleName(tr("%1–%2 残り直接対決").arg(first, second));
     }
+    // A scroll area asks for little room of its own; the pairs' lines, as long as their names
+    // make them, never scroll sideways (the dialog widens instead).
+    QScrollArea *pairs = m_ui.scrollArea;
+    pairs->setMinimumWidth(m_ui.scrollAreaWidgetContents->sizeHint().width()
+        + pairs->verticalScrollBar()->sizeHint().width() + 2 * pairs->frameWidth());
 }
