@@ -6,24 +6,18 @@
 #include <QDialog>
 
 #include <memory>
+#include <optional>
 
-class QLabel;
-class QLineEdit;
-class QSpinBox;
-
-namespace calc {
-class OptionalSpinBox;
-}
+class TSTDRows;
 
 namespace Ui {
 class TSTD;
 }
 
 // The whole league at once: the table in rank order with games behind, each team's
-// own-strength title chance and the leader's magic number. A thin shell: the rules are in
-// standings, the reading of pasted tables in pastedtable, and the form as data (kept between
-// runs, carried over a paste) in leagueform. The rows of teams and pairs are built here, one per
-// team and pair of six; the form holds the rest.
+// own-strength title chance and the leader's magic number. A thin shell that reads the form,
+// calls the engine (calculators/team/league) and shows what it returns; the rows of teams and
+// pairs are built and placed by TSTDRows.
 class TSTD : public QDialog
 {
     Q_OBJECT
@@ -48,39 +42,26 @@ private slots:
     void on_comboBox_currentIndexChanged(int league);
 
 private:
-    struct TeamRow
+    // The table and summary shown, and what they were computed from.
+    struct Result
     {
-        QLabel *letter;
-        QLineEdit *name;
-        QSpinBox *wins;
-        QSpinBox *losses;
-        QSpinBox *draws;
-        QSpinBox *lastRank;
-    };
-    struct PairRow
-    {
-        int first;
-        int second;
-        QLabel *label;
-        QList<QWidget *> cells; // the label, the figures and what names them
-        calc::OptionalSpinBox *firstWins;
-        calc::OptionalSpinBox *secondWins;
-        calc::OptionalSpinBox *draws;
-        calc::OptionalSpinBox *remaining;
+        calc::League league;
+        calc::LeagueForm form;
+        calc::Standings standings;
     };
 
-    void buildRows();
-    void nameInputs();
+    calc::League league() const;
     calc::LeagueForm form() const;
     void showForm(const calc::LeagueForm &form);
-    void showResult(const calc::Standings &result);
+    void inputChanged();
+    bool resultIsCurrent() const;
+    void showResult(const calc::Standings &standings);
     void clearResult();
-    void sizeToScreen();
+    void watchInputs();
+    void setUpResults();
 
     std::unique_ptr<Ui::TSTD> ui;
-    QList<TeamRow> m_teams;
-    QList<PairRow> m_pairs;
+    std::unique_ptr<TSTDRows> m_rows;
     calc::SavedLeagues m_leagues; // the league not shown keeps its form here
-    bool m_resultShown = false; // the table and summary are a result of the inputs as they are
-    bool m_showingForm = false; // a whole form is being put into the widgets
+    std::optional<Result> m_result;
 };

@@ -1,0 +1,311 @@
+#include "calculators/team/tstdrows.h"
+#include "ui_tstd.h"
+
+#include "calculators/common/inputs.h"
+#include "calculators/common/optionalspinbox.h"
+
+#include <QDialog>
+#include <QGridLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScreen>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QSpinBox>
+
+#include <vector>
+
+namespace {
+
+QString letter(int row)
+{
+    return QString(QChar(u'A' + row));
+}
+
+QString letters(int pair)
+{
+    const calc::PairRows rows = calc::pairRows(pair);
+    return letter(rows.first) + letter(rows.second);
+}
+
+template <typename T> T *named(T *widget, const QString &name)
+{
+    widget->setObjectName(name);
+    return widget;
+}
+
+} // namespace
+
+// A team's inputs in reading order, and with its letter in front.
+QList<QWidget *> TSTDRows::Team::inputs() const
+{
+    return { name, wins, losses, draws, lastRank };
+}
+
+QList<QWidget *> TSTDRows::Team::widgets() const
+{
+    return QList<QWidget *> { letter } + inputs();
+}
+
+QList<QWidget *> TSTDRows::Pair::figures() const
+{
+    return { firstWins, secondWins, draws, remaining };
+}
+
+TSTDRows::TSTDRows(Ui::TSTD &ui, QSize available)
+    : m_ui(ui)
+    , m_small(available.width() < 900)
+{
+    buildTeams();
+    buildPairs();
+    chainForTab();
+    fitSmallScreen();
+}
+
+// Under the headings of the first row: the row's letter, naming its team's name field.
+void TSTDRows::buildTeams()
+{
+    QWidget *area = m_ui.widget;
+    const QString lastRankTip = m_ui.label_8->toolTip();
+    const int nameWidth = area->fontMetrics().horizontalAdvance(u'国') * 8;
+    for (int row = 0; row < calc::maxLeagueTeams; ++row) {
+        const QString at = letter(row);
+        const auto count = [&](const char *what, int maximum) {
+            auto *box = named(new QSpinBox(area), QLatin1String(what) + u'_' + at);
+            box->setMaximum(maximum);
+            return box;
+        };
+        Team team { named(new QLabel(at, area), QStringLiteral("teamLetter_") + at),
+            named(new QLineEdit(area), QStringLiteral("teamName_") + at),
+            count("teamWins", calc::maxSeasonGames), count("teamLosses", calc::maxSeasonGames),
+            count("teamDraws", calc::maxSeasonGames), count("teamLastRank", calc::maxLeagueTeams) };
+        team.name->setMaxLength(calc::maxTeamNameLength);
+        // Room for the longest club names in use, without pushing the counts far right.
+        team.name->setMinimumWidth(nameWidth);
+        team.letter->setBuddy(team.name);
+        team.name->setAccessibleName(tr("%1 チーム名").arg(at));
+        team.lastRank->setToolTip(lastRankTip);
+        int column = 0;
+        for (QWidget *w : team.widgets())
+            m_ui.gridLayout->addWidget(w, row + 1, column++);
+        m_teams.append(team);
+    }
+    m_ui.gridLayout->setRowStretch(calc::maxLeagueTeams + 1, 1);
+}
+
+// A pair reads as the papers print it, 巨人–阪神 12 10 1 2, under one line of captions: 勝 敗 分
+// 残り. On one line, or on a small screen its figures on a line of their own under its name, so
+// that they fit beside the team rows.
+void TSTDRows::buildPairs()
+{
+    QWidget *area = m_ui.scrollAreaWidgetContents;
+    const int firstFigure = m_small ? 0 : 1;
+    int column = firstFigure;
+    for (const auto &[name, text] : { std::pair("FirstWins", "勝"), std::pair("SecondWins", "敗"),
+             std::pair("Draws", "分"), std::pair("Remaining", "残り") }) {
+        auto *caption = named(
+            new QLabel(tr(text), area), QStringLiteral("pairCaption") + QLatin1String(name));
+        m_ui.gridLayout_3->addWidget(caption, 0, column++, Qt::AlignHCenter);
+    }
+    const auto figure = [area](const char *what, const QString &at) {
+        auto *box = named(new calc::OptionalSpinBox(area), QLatin1String(what) + u'_' + at);
+        box->setMaximum(calc::maxPairGames);
+        box->setButtonSymbols(QAbstractSpinBox::NoButtons);
+        box->setAlignment(Qt::AlignRight);
+        return box;
+    };
+    for (int index = 0; index < calc::pairCount; ++index) {
+        const QString at = letters(index);
+        Pair pair { named(new QLabel(area), QStringLiteral("pairName_") + at),
+            figure("pairFirstWins", at), figure("pairSecondWins", at), figure("pairDraws", at),
+            figure("pairRemaining", at) };
+        placePair(pair, index);
+        m_pairs.append(pair);
+    }
+    m_ui.gridLayout_3->setColumnStretch(firstFigure + 4, 1);
+    m_ui.gridLayout_3->setRowStretch(m_ui.gridLayout_3->rowCount(), 1);
+}
+
+void TSTDRows::placePair(const Pair &pair, int index)
+{
+    const QList<QWidget *> figures = pair.figures();
+    const int row = m_small ? 1 + 2 * index : 1 + index;
+    if (m_small)
+        m_ui.gridLayout_3->addWidget(pair.name, row, 0, 1, int(figures.size()));
+    else
+        m_ui.gridLayout_3->addWidget(pair.name, row, 0);
+    for (int column = 0; column < figures.size(); ++column)
+        m_ui.gridLayout_3->addWidget(
+            figures.at(column), row + (m_small ? 1 : 0), column + (m_small ? 0 : 1));
+}
+
+void TSTDRows::chainForTab()
+{
+    QWidget *previous = m_ui.spinBox_3;
+    const auto chain = [&previous](QWidget *next) {
+        QWidget::setTabOrder(previous, next);
+        previous = next;
+    };
+    for (const Team &team : std::as_const(m_teams)) {
+        for (QWidget *w : team.inputs())
+            chain(w);
+    }
+    for (const Pair &pair : std::as_const(m_pairs)) {
+        for (QWidget *w : pair.figures())
+            chain(w);
+    }
+    chain(m_ui.pushButton_2);
+}
+
+// 683 x 384 (1366 x 768 at 200 %) holds the settings, the team rows, the buttons, six teams'
+// results and the summary only packed: the fields as tall as their text, narrow margins and
+// no group title (the window's title names the form).
+void TSTDRows::fitSmallScreen()
+{
+    if (!m_small)
+        return;
+    m_ui.verticalLayout_2->setContentsMargins(4, 4, 4, 4);
+    m_ui.gridLayout_2->setContentsMargins(4, 4, 4, 4);
+    m_ui.gridLayout_2->setSpacing(4);
+    m_ui.gridLayout_3->setContentsMargins(4, 4, 4, 4);
+    m_ui.gridLayout_3->setHorizontalSpacing(4);
+    m_ui.groupBox->setTitle(QString());
+    // A field as tall as its text and its frame, 19 px where a line of text takes 14.
+    const int line = m_ui.widget->fontMetrics().height() + 5;
+    QList<QWidget *> fields
+        = { m_ui.comboBox, m_ui.spinBox, m_ui.spinBox_2, m_ui.spinBox_3, m_ui.lineEdit };
+    for (const Team &team : std::as_const(m_teams))
+        fields += team.inputs();
+    for (QWidget *w : std::as_const(fields))
+        w->setMaximumHeight(line);
+}
+
+// The dialog opens no larger than it must: every window's pixels are fresh memory, which the
+// system hands over page by page, and on some machines that is most of the opening's time.
+// The pairs beside the team rows scroll; the results show six teams under every heading.
+void TSTDRows::sizeToScreen(QDialog *dialog, QSize frame) const
+{
+    QTableWidget *results = m_ui.tableWidget;
+    const int border = 2 * results->frameWidth();
+    const int line = results->fontMetrics().height() + 2;
+    results->verticalHeader()->setMinimumSectionSize(0);
+    results->verticalHeader()->setDefaultSectionSize(line);
+    results->setFixedHeight(
+        results->horizontalHeader()->sizeHint().height() + calc::maxLeagueTeams * line + border);
+    results->setMinimumWidth(results->horizontalHeader()->length() + border);
+    const QSize available = dialog->screen()->availableGeometry().size() - frame;
+    dialog->resize(dialog->sizeHint().boundedTo(available).expandedTo(dialog->minimumSizeHint()));
+}
+
+void TSTDRows::read(calc::LeagueForm &form) const
+{
+    for (int row = 0; row < m_teams.size(); ++row) {
+        const Team &team = m_teams.at(row);
+        form.teams.at(row) = { team.name->text().trimmed(), calc::readInt(team.wins),
+            calc::readInt(team.losses), calc::readInt(team.draws), calc::readInt(team.lastRank) };
+    }
+    for (int index = 0; index < m_pairs.size(); ++index) {
+        const Pair &pair = m_pairs.at(index);
+        form.pairs.at(index) = { pair.firstWins->optionalValue(), pair.secondWins->optionalValue(),
+            pair.draws->optionalValue(), pair.remaining->optionalValue() };
+    }
+}
+
+void TSTDRows::show(const calc::LeagueForm &form)
+{
+    std::vector<QSignalBlocker> quiet;
+    quiet.reserve(5 * (m_teams.size() + m_pairs.size()));
+    for (int row = 0; row < m_teams.size(); ++row) {
+        const Team &team = m_teams.at(row);
+        const calc::LeagueTeam &from = form.teams.at(row);
+        for (QWidget *w : team.inputs())
+            quiet.emplace_back(w);
+        team.name->setText(from.name);
+        team.wins->setValue(from.wins);
+        team.losses->setValue(from.losses);
+        team.draws->setValue(from.draws);
+        team.lastRank->setValue(from.lastRank);
+    }
+    for (int index = 0; index < m_pairs.size(); ++index) {
+        const Pair &pair = m_pairs.at(index);
+        const calc::PairRecord &from = form.pairs.at(index);
+        for (QWidget *w : pair.figures())
+            quiet.emplace_back(w);
+        pair.firstWins->setOptionalValue(from.firstWins);
+        pair.secondWins->setOptionalValue(from.secondWins);
+        pair.draws->setOptionalValue(from.draws);
+        pair.remaining->setOptionalValue(from.remaining);
+    }
+}
+
+void TSTDRows::count(int teams)
+{
+    // Only what changes is touched: switching every field each time would cost the opening.
+    const auto set = [](QWidget *w, bool counted, bool shown) {
+        if (w->isEnabled() != counted)
+            w->setEnabled(counted);
+        if (w->isVisibleTo(w->parentWidget()) != shown)
+            w->setVisible(shown);
+    };
+    for (int row = 0; row < m_teams.size(); ++row) {
+        for (QWidget *w : m_teams.at(row).widgets())
+            set(w, row < teams, true);
+    }
+    for (int index = 0; index < m_pairs.size(); ++index) {
+        const bool counted = calc::pairRows(index).second < teams;
+        const Pair &pair = m_pairs.at(index);
+        for (QWidget *w : QList<QWidget *> { pair.name } + pair.figures())
+            set(w, counted, counted);
+    }
+}
+
+void TSTDRows::follow(const calc::LeagueForm &form)
+{
+    QStringList names;
+    for (int row = 0; row < calc::maxLeagueTeams; ++row)
+        names.append(calc::teamName(form, row));
+    if (names != m_names)
+        nameInputs(names);
+    for (int index = 0; index < m_pairs.size(); ++index)
+        m_pairs.at(index).remaining->setDerived(
+            calc::derivedRemaining(form, index), tr("カード試合数から"));
+}
+
+void TSTDRows::retranslate()
+{
+    if (m_small)
+        m_ui.groupBox->setTitle(QString());
+    for (int row = 0; row < m_teams.size(); ++row)
+        m_teams.at(row).name->setAccessibleName(tr("%1 チーム名").arg(letter(row)));
+    nameInputs(m_names);
+}
+
+void TSTDRows::nameInputs(const QStringList &names)
+{
+    m_names = names;
+    for (int row = 0; row < m_teams.size(); ++row) {
+        const Team &team = m_teams.at(row);
+        const QString &name = names.at(row);
+        team.wins->setAccessibleName(tr("%1 勝数").arg(name));
+        team.losses->setAccessibleName(tr("%1 敗数").arg(name));
+        team.draws->setAccessibleName(tr("%1 引分").arg(name));
+        team.lastRank->setAccessibleName(tr("%1 前年順位").arg(name));
+    }
+    for (int index = 0; index < m_pairs.size(); ++index) {
+        const Pair &pair = m_pairs.at(index);
+        const calc::PairRows rows = calc::pairRows(index);
+        const QString &first = names.at(rows.first);
+        const QString &second = names.at(rows.second);
+        pair.name->setText(QStringLiteral("%1–%2").arg(first, second));
+        pair.firstWins->setAccessibleName(tr("%1–%2 %1の勝数").arg(first, second));
+        pair.secondWins->setAccessibleName(tr("%1–%2 %2の勝数").arg(first, second));
+        pair.draws->setAccessibleName(tr("%1–%2 引分").arg(first, second));
+        pair.remaining->setAccessibleName(tr("%1–%2 残り直接対決").arg(first, second));
+    }
+    // A scroll area asks for little room of its own; the pairs' lines, as long as their names
+    // make them, never scroll sideways (the dialog widens instead).
+    QScrollArea *pairs = m_ui.scrollArea;
+    pairs->setMinimumWidth(m_ui.scrollAreaWidgetContents->sizeHint().width()
+        + pairs->verticalScrollBar()->sizeHint().width() + 2 * pairs->frameWidth());
+}
