@@ -9,10 +9,11 @@
 // folder links Qt Core alone). One contract runs through it, from the typed form to the copied
 // text:
 //
-//   LeagueForm (this file) ──checks──> an input error, or
-//              ──rules──> Standings: typed rows and the summary's facts
+//   LeagueForm (this file) ──season──> the teams as the rules see them
+//              ──checks──> an input error, or
+//              ──rules (and race, for the top three)──> Standings: typed rows, summary's facts
 //              ──copytext──> cells, the summary line and コピー's text, read back by 貼り付け
-//   pasted text ──pastelines──> lines and blocks ──pastedtable──> PastedTable
+//   pasted text ──pastelines──> lines and blocks ──pastedtable (clubs)──> PastedTable
 //              ──form──> the form after the paste;   saved: the forms kept between runs.
 //
 // A figure nobody entered is std::nullopt here and everywhere after: never 0, never -1.
