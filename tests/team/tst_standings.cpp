@@ -198,7 +198,8 @@ void tst_Standings::typedComputedAndCopied()
         }
         for (const auto &[heading, first, second] : { std::tuple("チーム", "巨人", "阪神"),
                  std::tuple("勝率", "0.681", "0.514"), std::tuple("差", "-", "11.5"),
-                 std::tuple("自力優勝", "有", "無"), std::tuple("マジック", "35", "") }) {
+                 std::tuple("自力優勝", "有", "無"), std::tuple("マジック", "35", ""),
+                 std::tuple("順位の範囲", "1–2", "1–2"), std::tuple("自力CS", "", "") }) {
             QCOMPARE(cell(table, 0, heading), QString::fromUtf8(first));
             QCOMPARE(cell(table, 1, heading), QString::fromUtf8(second));
         }
