@@ -109,7 +109,8 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Japanese professional-baseball statistics
 set(CPACK_PACKAGE_DESCRIPTION [[
 Sekivo is a small desktop calculator with a Japanese interface for the
 statistics of professional baseball: team winning percentage, savings, games
-behind, magic number, title chance, rank settlement and the league table;
+behind, magic number, title chance, rank settlement and the league table with
+the race for the top three;
 batting average, at-bats, total bases, qualifying plate appearances, on-base
 and slugging percentages, OPS, isolated power and BABIP; earned run average,
 qualifying innings, relief points, WHIP, strikeouts, walks and home runs per
