@@ -21,48 +21,6 @@ QString outOfRange(const QString &what, const std::optional<int> &value, int max
     return value ? outOfRange(what, *value, maximum, minimum) : QString();
 }
 
-// The first figure beyond the form's limits, or an empty text. Within them no sum the rules
-// make can overflow (at most 6 x 999 or 999 x 999).
-QString rangeError(const LeagueForm &form)
-{
-    if (form.teamCount < minLeagueTeams || form.teamCount > maxLeagueTeams)
-        return QStringLiteral("チーム数は%1から%2までです").arg(minLeagueTeams).arg(maxLeagueTeams);
-    if (QString e = outOfRange(QStringLiteral("全試合数"), form.games, maxSeasonGames); !e.isEmpty())
-        return e;
-    if (QString e = outOfRange(QStringLiteral("カード試合数"), form.pairGames, maxPairGames, minPairGames);
-        !e.isEmpty())
-        return e;
-    for (int i = 0; i < form.teamCount; ++i) {
-        const LeagueTeam &t = form.teams.at(i);
-        const QString name = teamName(t.name, i);
-        for (const auto &[what, value, maximum] :
-            { std::tuple(QStringLiteral("勝数"), t.wins, maxSeasonGames),
-                std::tuple(QStringLiteral("敗数"), t.losses, maxSeasonGames),
-                std::tuple(QStringLiteral("引分"), t.draws, maxSeasonGames),
-                std::tuple(QStringLiteral("前年順位"), t.lastRank, maxLeagueTeams) }) {
-            if (QString e = outOfRange(name + QStringLiteral("の") + what, value, maximum);
-                !e.isEmpty())
-                return e;
-        }
-    }
-    for (int index = 0; index < pairCount; ++index) {
-        const auto [i, j] = pairRows(index);
-        if (j >= form.teamCount)
-            continue;
-        const PairRecord &p = form.pairs.at(index);
-        const QString card = cardName(form, index) + u' ';
-        for (const auto &[what, value] :
-            { std::pair(teamName(form, i) + QStringLiteral("の勝数"), p.firstWins),
-                std::pair(teamName(form, j) + QStringLiteral("の勝数"), p.secondWins),
-                std::pair(QStringLiteral("引分"), p.draws),
-                std::pair(QStringLiteral("残り直接対決"), p.remaining) }) {
-            if (QString e = outOfRange(card + what, value, maxPairGames); !e.isEmpty())
-                return e;
-        }
-    }
-    return {};
-}
-
 // A row the user meant to fill, names that cannot tell teams apart, tie-break keys given twice.
 QString rowError(const Season &s)
 {
@@ -139,7 +97,49 @@ QString totalError(const Season &s, int i)
     return {};
 }
 
-// Figures that contradict each other, within the limits.
+} // namespace
+
+// Within the form's limits no sum the rules make can overflow (at most 6 x 999 or 999 x 999).
+QString rangeError(const LeagueForm &form)
+{
+    if (form.teamCount < minLeagueTeams || form.teamCount > maxLeagueTeams)
+        return QStringLiteral("チーム数は%1から%2までです").arg(minLeagueTeams).arg(maxLeagueTeams);
+    if (QString e = outOfRange(QStringLiteral("全試合数"), form.games, maxSeasonGames); !e.isEmpty())
+        return e;
+    if (QString e = outOfRange(QStringLiteral("カード試合数"), form.pairGames, maxPairGames, minPairGames);
+        !e.isEmpty())
+        return e;
+    for (int i = 0; i < form.teamCount; ++i) {
+        const LeagueTeam &t = form.teams.at(i);
+        const QString name = teamName(t.name, i);
+        for (const auto &[what, value, maximum] :
+            { std::tuple(QStringLiteral("勝数"), t.wins, maxSeasonGames),
+                std::tuple(QStringLiteral("敗数"), t.losses, maxSeasonGames),
+                std::tuple(QStringLiteral("引分"), t.draws, maxSeasonGames),
+                std::tuple(QStringLiteral("前年順位"), t.lastRank, maxLeagueTeams) }) {
+            if (QString e = outOfRange(name + QStringLiteral("の") + what, value, maximum);
+                !e.isEmpty())
+                return e;
+        }
+    }
+    for (int index = 0; index < pairCount; ++index) {
+        const auto [i, j] = pairRows(index);
+        if (j >= form.teamCount)
+            continue;
+        const PairRecord &p = form.pairs.at(index);
+        const QString card = cardName(form, index) + u' ';
+        for (const auto &[what, value] :
+            { std::pair(teamName(form, i) + QStringLiteral("の勝数"), p.firstWins),
+                std::pair(teamName(form, j) + QStringLiteral("の勝数"), p.secondWins),
+                std::pair(QStringLiteral("引分"), p.draws),
+                std::pair(QStringLiteral("残り直接対決"), p.remaining) }) {
+            if (QString e = outOfRange(card + what, value, maxPairGames); !e.isEmpty())
+                return e;
+        }
+    }
+    return {};
+}
+
 QString consistencyError(const Season &s)
 {
     if (s.games == 0)
@@ -158,8 +158,6 @@ QString consistencyError(const Season &s)
     }
     return {};
 }
-
-} // namespace
 
 QString inputError(League league, const LeagueForm &form)
 {

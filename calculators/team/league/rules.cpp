@@ -231,10 +231,14 @@ StandingRow standingRow(const Season &s, const std::vector<int> &order, std::siz
 Standings standings(League league, const LeagueForm &form)
 {
     Standings result;
-    result.error = inputError(league, form);
+    result.error = rangeError(form);
     if (!result.error.isEmpty())
         return result;
+    // One season for the checks and the rules: bounding the figures not entered is its work.
     const Season season(league, form);
+    result.error = consistencyError(season);
+    if (!result.error.isEmpty())
+        return result;
 
     const QList<int> rank = ranks(season);
     std::vector<int> order(season.size());
