@@ -176,9 +176,16 @@ void takeFullWidthDigits(QAbstractSpinBox *box, QObject *typing)
 
 void setUpInputs(QWidget *dialog)
 {
+    setUpInputs(dialog, dialog->findChildren<QAbstractSpinBox *>());
+}
+
+void setUpInputs(QWidget *dialog, const QList<QAbstractSpinBox *> &boxes)
+{
+    if (boxes.isEmpty())
+        return;
     auto *selector = new EntrySelector(dialog);
     auto *typing = new FullWidthTyping(dialog);
-    for (auto *box : dialog->findChildren<QAbstractSpinBox *>()) {
+    for (auto *box : boxes) {
         box->installEventFilter(selector);
         takeFullWidthDigits(box, typing);
         // Qt asks for digits only already (a decimal box for a formatted number, its point

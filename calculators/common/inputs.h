@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 
+class QAbstractSpinBox;
 class QDoubleSpinBox;
 class QSpinBox;
 class QWidget;
@@ -34,5 +36,7 @@ int readHundredths(const QDoubleSpinBox *box);
 // - The boxes ask an input method for digits (a decimal box for a number with its point) and
 //   no predictions.
 void setUpInputs(QWidget *dialog);
+// The same for `boxes` of `dialog` built after it was set up.
+void setUpInputs(QWidget *dialog, const QList<QAbstractSpinBox *> &boxes);
 
 } // namespace calc

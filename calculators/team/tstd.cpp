@@ -64,7 +64,8 @@ TSTD::TSTD(QWidget *parent)
         ui->comboBox->setCurrentIndex(m_leagues.league);
     }
     showForm(m_leagues.forms.at(m_leagues.league));
-    watchInputs();
+    watchInputs({ this });
+    takeFields(m_rows->buildInSight());
     // The frame of the window the dialog belongs to tells what the desktop's title bar and
     // borders take; without one, a common title bar's.
     QSize frame(16, 40);
@@ -80,9 +81,40 @@ TSTD::~TSTD()
     disconnect(qApp, &QApplication::focusChanged, this, nullptr);
 }
 
+// The pairs out of sight get their figures once the dialog has been painted, or when it is
+// activated if that comes first: before any key can reach them, or the scroll bar move.
+void TSTD::paintEvent(QPaintEvent *e)
+{
+    QDialog::paintEvent(e);
+    if (!m_rowsComplete)
+        QMetaObject::invokeMethod(this, &TSTD::completeRows, Qt::QueuedConnection);
+}
+
+void TSTD::completeRows()
+{
+    if (m_rowsComplete)
+        return;
+    m_rowsComplete = true;
+    takeFields(m_rows->buildRest());
+}
+
+// Fields built after the form's others are set up and watched as those were.
+void TSTD::takeFields(const QList<QWidget *> &fields)
+{
+    QList<QAbstractSpinBox *> boxes;
+    for (QWidget *w : fields) {
+        if (auto *box = qobject_cast<QAbstractSpinBox *>(w))
+            boxes.append(box);
+    }
+    calc::setUpInputs(this, boxes);
+    watchInputs(fields);
+}
+
 void TSTD::changeEvent(QEvent *e)
 {
     QDialog::changeEvent(e);
+    if (e->type() == QEvent::ActivationChange && isActiveWindow())
+        completeRows();
     if (e->type() == QEvent::LanguageChange) {
         ui->retranslateUi(this);
         m_rows->retranslate();
@@ -97,17 +129,33 @@ void TSTD::done(int result)
     QDialog::done(result);
 }
 
+namespace {
+
+// The widgets of kind T among `roots` and their children.
+template <typename T> QList<T *> within(const QList<QWidget *> &roots)
+{
+    QList<T *> found;
+    for (QWidget *root : roots) {
+        if (auto *w = qobject_cast<T *>(root))
+            found.append(w);
+        found += root->findChildren<T *>();
+    }
+    return found;
+}
+
+} // namespace
+
 // Whatever is changed, the result shown stays only while it is the result of the form as it
 // is. Inputs are found by their kind, so that one added to the form is watched as well.
-void TSTD::watchInputs()
+void TSTD::watchInputs(const QList<QWidget *> &roots)
 {
-    for (QSpinBox *box : findChildren<QSpinBox *>())
+    for (QSpinBox *box : within<QSpinBox>(roots))
         connect(box, &QSpinBox::valueChanged, this, &TSTD::inputChanged);
-    for (QDoubleSpinBox *box : findChildren<QDoubleSpinBox *>())
+    for (QDoubleSpinBox *box : within<QDoubleSpinBox>(roots))
         connect(box, &QDoubleSpinBox::valueChanged, this, &TSTD::inputChanged);
-    for (QComboBox *box : findChildren<QComboBox *>())
+    for (QComboBox *box : within<QComboBox>(roots))
         connect(box, &QComboBox::currentIndexChanged, this, &TSTD::inputChanged);
-    for (QLineEdit *edit : findChildren<QLineEdit *>()) {
+    for (QLineEdit *edit : within<QLineEdit>(roots)) {
         if (edit->isReadOnly())
             continue;
         if (!qobject_cast<QAbstractSpinBox *>(edit->parent())) {

@@ -31,6 +31,7 @@ public:
 
 protected:
     void changeEvent(QEvent *e) override;
+    void paintEvent(QPaintEvent *e) override;
 
 private slots:
     void on_pushButton_2_clicked();
@@ -57,11 +58,14 @@ private:
     bool resultIsCurrent() const;
     void showResult(const calc::Standings &standings);
     void clearResult();
-    void watchInputs();
+    void watchInputs(const QList<QWidget *> &roots);
+    void takeFields(const QList<QWidget *> &fields);
+    void completeRows();
     void setUpResults();
 
     std::unique_ptr<Ui::TSTD> ui;
     std::unique_ptr<TSTDRows> m_rows;
     calc::SavedLeagues m_leagues; // the league not shown keeps its form here
     std::optional<Result> m_result;
+    bool m_rowsComplete = false; // the pairs out of sight have their figures
 };

@@ -50,6 +50,8 @@ QList<QWidget *> TSTDRows::Team::widgets() const
 
 QList<QWidget *> TSTDRows::Pair::figures() const
 {
+    if (!firstWins)
+        return {};
     return { firstWins, secondWins, draws, remaining };
 }
 
@@ -96,7 +98,9 @@ void TSTDRows::buildTeams()
 
 // A pair reads as the papers print it, 巨人–阪神 12 10 1 2, under one line of captions: 勝 敗 分
 // 残り. On one line, or on a small screen its figures on a line of their own under its name, so
-// that they fit beside the team rows.
+// that they fit beside the team rows. Every pair's name is there from the start, and a pair
+// whose figures are not built yet takes the room it will take with them: building them moves
+// nothing.
 void TSTDRows::buildPairs()
 {
     QWidget *area = m_ui.scrollAreaWidgetContents;
@@ -107,37 +111,108 @@ void TSTDRows::buildPairs()
         auto *caption = named(
             new QLabel(tr(text), area), QStringLiteral("pairCaption") + QLatin1String(name));
         m_ui.gridLayout_3->addWidget(caption, 0, column++, Qt::AlignHCenter);
+        m_caption = caption;
     }
-    const auto figure = [area](const char *what, const QString &at) {
+    for (int index = 0; index < calc::pairCount; ++index) {
+        m_pairs.append({ named(new QLabel(area), QStringLiteral("pairName_") + letters(index)) });
+        placePair(m_pairs.last(), index);
+    }
+    buildFigures(0);
+    const int figure = m_pairs.first().firstWins->sizeHint().height();
+    const int name = m_pairs.first().name->sizeHint().height();
+    m_rowHeight = m_small ? name + m_ui.gridLayout_3->verticalSpacing() + figure
+                          : std::max(name, figure);
+    for (int index = 1; index < calc::pairCount; ++index)
+        m_pairs.at(index).name->setMinimumHeight(m_rowHeight);
+    m_ui.gridLayout_3->setColumnStretch(firstFigure + 4, 1);
+    m_ui.gridLayout_3->setRowStretch(m_ui.gridLayout_3->rowCount(), 1);
+}
+
+// The pair's four figures, in its row, showing what the form gave them so far, and in Tab
+// order after the pair before it.
+QList<QWidget *> TSTDRows::buildFigures(int index)
+{
+    Pair &pair = m_pairs[index];
+    if (pair.firstWins)
+        return {};
+    QWidget *area = m_ui.scrollAreaWidgetContents;
+    const QString at = letters(index);
+    const auto figure = [area, &at](const char *what) {
         auto *box = named(new calc::OptionalSpinBox(area), QLatin1String(what) + u'_' + at);
         box->setMaximum(calc::maxPairGames);
         box->setButtonSymbols(QAbstractSpinBox::NoButtons);
         box->setAlignment(Qt::AlignRight);
         return box;
     };
-    for (int index = 0; index < calc::pairCount; ++index) {
-        const QString at = letters(index);
-        Pair pair { named(new QLabel(area), QStringLiteral("pairName_") + at),
-            figure("pairFirstWins", at), figure("pairSecondWins", at), figure("pairDraws", at),
-            figure("pairRemaining", at) };
-        placePair(pair, index);
-        m_pairs.append(pair);
+    pair.firstWins = figure("pairFirstWins");
+    pair.secondWins = figure("pairSecondWins");
+    pair.draws = figure("pairDraws");
+    pair.remaining = figure("pairRemaining");
+    pair.name->setMinimumHeight(0);
+    placePair(pair, index);
+
+    QWidget *previous = m_teams.last().inputs().last();
+    for (int before = index - 1; before >= 0; --before) {
+        if (m_pairs.at(before).remaining) {
+            previous = m_pairs.at(before).remaining;
+            break;
+        }
     }
-    m_ui.gridLayout_3->setColumnStretch(firstFigure + 4, 1);
-    m_ui.gridLayout_3->setRowStretch(m_ui.gridLayout_3->rowCount(), 1);
+    const QList<QWidget *> figures = pair.figures();
+    for (QWidget *w : figures) {
+        QWidget::setTabOrder(previous, w);
+        previous = w;
+    }
+    showPair(index);
+    countPair(index);
+    if (!m_names.isEmpty())
+        namePair(index);
+    if (m_derived.at(index))
+        pair.remaining->setDerived(m_derived.at(index), tr("カード試合数から"));
+    return figures;
 }
 
 void TSTDRows::placePair(const Pair &pair, int index)
 {
     const QList<QWidget *> figures = pair.figures();
     const int row = m_small ? 1 + 2 * index : 1 + index;
-    if (m_small)
-        m_ui.gridLayout_3->addWidget(pair.name, row, 0, 1, int(figures.size()));
-    else
-        m_ui.gridLayout_3->addWidget(pair.name, row, 0);
+    if (figures.isEmpty()) {
+        if (m_small)
+            m_ui.gridLayout_3->addWidget(pair.name, row, 0, 1, 4);
+        else
+            m_ui.gridLayout_3->addWidget(pair.name, row, 0);
+    }
     for (int column = 0; column < figures.size(); ++column)
         m_ui.gridLayout_3->addWidget(
             figures.at(column), row + (m_small ? 1 : 0), column + (m_small ? 0 : 1));
+}
+
+// The pairs the scroll area shows when the dialog opens, at the most as tall as the team rows
+// or the buttons beside it: after the captions, as many pairs of the teams counted as that
+// height holds.
+QList<QWidget *> TSTDRows::buildInSight()
+{
+    const QGridLayout *grid = m_ui.gridLayout_3;
+    const int bottom = std::max(m_ui.widget->sizeHint().height(),
+                           m_ui.verticalLayout_4->sizeHint().height())
+        - 2 * m_ui.scrollArea->frameWidth();
+    int top = grid->contentsMargins().top() + m_caption->sizeHint().height();
+    QList<QWidget *> built;
+    for (int index = 0; index < calc::pairCount && top < bottom; ++index) {
+        if (calc::pairRows(index).second >= m_counted)
+            continue;
+        top += grid->verticalSpacing() + m_rowHeight;
+        built += buildFigures(index);
+    }
+    return built;
+}
+
+QList<QWidget *> TSTDRows::buildRest()
+{
+    QList<QWidget *> built;
+    for (int index = 0; index < calc::pairCount; ++index)
+        built += buildFigures(index);
+    return built;
 }
 
 void TSTDRows::chainForTab()
@@ -207,8 +282,10 @@ void TSTDRows::read(calc::LeagueForm &form) const
     }
     for (int index = 0; index < m_pairs.size(); ++index) {
         const Pair &pair = m_pairs.at(index);
-        form.pairs.at(index) = { pair.firstWins->optionalValue(), pair.secondWins->optionalValue(),
-            pair.draws->optionalValue(), pair.remaining->optionalValue() };
+        form.pairs.at(index) = pair.firstWins
+            ? calc::PairRecord { pair.firstWins->optionalValue(), pair.secondWins->optionalValue(),
+                  pair.draws->optionalValue(), pair.remaining->optionalValue() }
+            : m_records.at(index);
     }
 }
 
@@ -227,37 +304,57 @@ void TSTDRows::show(const calc::LeagueForm &form)
         team.draws->setValue(from.draws);
         team.lastRank->setValue(from.lastRank);
     }
-    for (int index = 0; index < m_pairs.size(); ++index) {
-        const Pair &pair = m_pairs.at(index);
-        const calc::PairRecord &from = form.pairs.at(index);
-        for (QWidget *w : pair.figures())
-            quiet.emplace_back(w);
-        pair.firstWins->setOptionalValue(from.firstWins);
-        pair.secondWins->setOptionalValue(from.secondWins);
-        pair.draws->setOptionalValue(from.draws);
-        pair.remaining->setOptionalValue(from.remaining);
-    }
+    m_records = form.pairs;
+    for (int index = 0; index < m_pairs.size(); ++index)
+        showPair(index);
 }
+
+void TSTDRows::showPair(int index)
+{
+    const Pair &pair = m_pairs.at(index);
+    if (!pair.firstWins)
+        return;
+    std::vector<QSignalBlocker> quiet;
+    quiet.reserve(4);
+    for (QWidget *w : pair.figures())
+        quiet.emplace_back(w);
+    const calc::PairRecord &from = m_records.at(index);
+    pair.firstWins->setOptionalValue(from.firstWins);
+    pair.secondWins->setOptionalValue(from.secondWins);
+    pair.draws->setOptionalValue(from.draws);
+    pair.remaining->setOptionalValue(from.remaining);
+}
+
+namespace {
+
+// Only what changes is touched: switching every field each time would cost the opening.
+void setCounted(QWidget *w, bool counted, bool shown)
+{
+    if (w->isEnabled() != counted)
+        w->setEnabled(counted);
+    if (w->isVisibleTo(w->parentWidget()) != shown)
+        w->setVisible(shown);
+}
+
+} // namespace
 
 void TSTDRows::count(int teams)
 {
-    // Only what changes is touched: switching every field each time would cost the opening.
-    const auto set = [](QWidget *w, bool counted, bool shown) {
-        if (w->isEnabled() != counted)
-            w->setEnabled(counted);
-        if (w->isVisibleTo(w->parentWidget()) != shown)
-            w->setVisible(shown);
-    };
+    m_counted = teams;
     for (int row = 0; row < m_teams.size(); ++row) {
         for (QWidget *w : m_teams.at(row).widgets())
-            set(w, row < teams, true);
+            setCounted(w, row < teams, true);
     }
-    for (int index = 0; index < m_pairs.size(); ++index) {
-        const bool counted = calc::pairRows(index).second < teams;
-        const Pair &pair = m_pairs.at(index);
-        for (QWidget *w : QList<QWidget *> { pair.name } + pair.figures())
-            set(w, counted, counted);
-    }
+    for (int index = 0; index < m_pairs.size(); ++index)
+        countPair(index);
+}
+
+void TSTDRows::countPair(int index)
+{
+    const bool counted = calc::pairRows(index).second < m_counted;
+    const Pair &pair = m_pairs.at(index);
+    for (QWidget *w : QList<QWidget *> { pair.name } + pair.figures())
+        setCounted(w, counted, counted);
 }
 
 void TSTDRows::follow(const calc::LeagueForm &form)
@@ -267,9 +364,11 @@ void TSTDRows::follow(const calc::LeagueForm &form)
         names.append(calc::teamName(form, row));
     if (names != m_names)
         nameInputs(names);
-    for (int index = 0; index < m_pairs.size(); ++index)
-        m_pairs.at(index).remaining->setDerived(
-            calc::derivedRemaining(form, index), tr("カード試合数から"));
+    for (int index = 0; index < m_pairs.size(); ++index) {
+        m_derived.at(index) = calc::derivedRemaining(form, index);
+        if (m_pairs.at(index).remaining)
+            m_pairs.at(index).remaining->setDerived(m_derived.at(index), tr("カード試合数から"));
+    }
 }
 
 void TSTDRows::retranslate()
@@ -292,20 +391,26 @@ void TSTDRows::nameInputs(const QStringList &names)
         team.draws->setAccessibleName(tr("%1 引分").arg(name));
         team.lastRank->setAccessibleName(tr("%1 前年順位").arg(name));
     }
-    for (int index = 0; index < m_pairs.size(); ++index) {
-        const Pair &pair = m_pairs.at(index);
-        const calc::PairRows rows = calc::pairRows(index);
-        const QString &first = names.at(rows.first);
-        const QString &second = names.at(rows.second);
-        pair.name->setText(QStringLiteral("%1–%2").arg(first, second));
-        pair.firstWins->setAccessibleName(tr("%1–%2 %1の勝数").arg(first, second));
-        pair.secondWins->setAccessibleName(tr("%1–%2 %2の勝数").arg(first, second));
-        pair.draws->setAccessibleName(tr("%1–%2 引分").arg(first, second));
-        pair.remaining->setAccessibleName(tr("%1–%2 残り直接対決").arg(first, second));
-    }
+    for (int index = 0; index < m_pairs.size(); ++index)
+        namePair(index);
     // A scroll area asks for little room of its own; the pairs' lines, as long as their names
     // make them, never scroll sideways (the dialog widens instead).
     QScrollArea *pairs = m_ui.scrollArea;
     pairs->setMinimumWidth(m_ui.scrollAreaWidgetContents->sizeHint().width()
         + pairs->verticalScrollBar()->sizeHint().width() + 2 * pairs->frameWidth());
+}
+
+void TSTDRows::namePair(int index)
+{
+    const Pair &pair = m_pairs.at(index);
+    const calc::PairRows rows = calc::pairRows(index);
+    const QString &first = m_names.at(rows.first);
+    const QString &second = m_names.at(rows.second);
+    pair.name->setText(QStringLiteral("%1–%2").arg(first, second));
+    if (!pair.firstWins)
+        return;
+    pair.firstWins->setAccessibleName(tr("%1–%2 %1の勝数").arg(first, second));
+    pair.secondWins->setAccessibleName(tr("%1–%2 %2の勝数").arg(first, second));
+    pair.draws->setAccessibleName(tr("%1–%2 引分").arg(first, second));
+    pair.remaining->setAccessibleName(tr("%1–%2 残り直接対決").arg(first, second));
 }

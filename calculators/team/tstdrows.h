@@ -35,7 +35,18 @@ class TSTDRows
 public:
     // Built into the form after Designer's widgets, for a screen with `available` room; Tab runs
     // from カード試合数 through the teams and the pairs in reading order to 計算.
+    //
+    // A pair's figures are four of the form's hundred inputs, and most pairs are out of sight
+    // in the scroll area when the dialog opens: only the first pair's are built at once, those
+    // the opening shows by buildInSight(), the rest by buildRest() once the dialog is on the
+    // screen. Until then the form holds what a pair not built shows, and every call below
+    // applies to it as to a built one.
     TSTDRows(Ui::TSTD &ui, QSize available);
+
+    // The figures of the pairs the scroll area shows at the dialog's size, and of the rest;
+    // each returns the fields it built (for the dialog to watch), in Tab order.
+    QList<QWidget *> buildInSight();
+    QList<QWidget *> buildRest();
 
     void read(calc::LeagueForm &form) const;
     // Everything but the form's first line, without a signal from any row.
@@ -68,19 +79,24 @@ private:
     struct Pair
     {
         QLabel *name;
-        calc::OptionalSpinBox *firstWins;
-        calc::OptionalSpinBox *secondWins;
-        calc::OptionalSpinBox *draws;
-        calc::OptionalSpinBox *remaining;
-        QList<QWidget *> figures() const;
+        // Not built yet: none.
+        calc::OptionalSpinBox *firstWins = nullptr;
+        calc::OptionalSpinBox *secondWins = nullptr;
+        calc::OptionalSpinBox *draws = nullptr;
+        calc::OptionalSpinBox *remaining = nullptr;
+        QList<QWidget *> figures() const; // empty while not built
     };
 
     void buildTeams();
     void buildPairs();
+    QList<QWidget *> buildFigures(int index);
     void placePair(const Pair &pair, int index);
     void chainForTab();
     void fitSmallScreen();
     void nameInputs(const QStringList &names);
+    void namePair(int index);
+    void countPair(int index);
+    void showPair(int index);
 
     Ui::TSTD &m_ui;
     // A screen of little room (1366 x 768 at 200 %): the form is packed, and a pair's figures
@@ -89,4 +105,11 @@ private:
     QList<Team> m_teams;
     QList<Pair> m_pairs; // in calc::pairIndex order
     QStringList m_names; // the team names the fields carry now
+    // What the pairs show, kept for those not built yet.
+    std::array<calc::PairRecord, calc::pairCount> m_records {};
+    std::array<std::optional<int>, calc::pairCount> m_derived {};
+    int m_counted = calc::maxLeagueTeams;
+    QLabel *m_caption = nullptr; // the line of captions above the pairs
+    int m_rowHeight = 0; // a pair's, figures and name, so that one without figures takes as much
 };
+

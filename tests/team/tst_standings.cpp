@@ -3,6 +3,7 @@
 // back, switching リーグ to the league it belongs to; the forms kept between runs.
 
 #include "calculators/common/settingsname.h"
+#include "calculators/team/league/saved.h"
 #include "mainwindow/mainwindow.h"
 #include "support/dialogs.h"
 #include "support/launch.h"
@@ -167,6 +168,8 @@ private slots:
     void ownCopyReadBack_data();
     void ownCopyReadBack();
     void keptBetweenRuns();
+    void everyPairInTabOrder_data();
+    void everyPairInTabOrder();
 };
 
 // With the keyboard alone (rows and pairs beyond チーム数 are skipped, カード試合数 and the draws
@@ -373,6 +376,51 @@ void tst_Standings::keptBetweenRuns()
         QCOMPARE(shown(d, "全試合数"), QStringLiteral("0"));
         child<QComboBox>(d, "comboBox")->setCurrentIndex(1);
         QCOMPARE(named<QLineEdit>(d, QStringLiteral("A チーム名"))->text(), "Hawks");
+    });
+}
+
+// The pairs out of sight get their fields once the dialog is shown: a saved figure shows in the
+// last of them, and Tab runs through every pair of the teams counted, in order, to 計算.
+void tst_Standings::everyPairInTabOrder_data()
+{
+    QTest::addColumn<int>("teams");
+    QTest::newRow("six teams") << 6;
+    QTest::newRow("four teams, the pairs of E and F between") << 4;
+}
+
+void tst_Standings::everyPairInTabOrder()
+{
+    QFETCH(int, teams);
+    QStringList expected;
+    for (int first = 0; first < teams; ++first) {
+        for (int second = first + 1; second < teams; ++second) {
+            for (const char *figure : { "FirstWins", "SecondWins", "Draws", "Remaining" })
+                expected += QStringLiteral("pair%1_%2%3")
+                                .arg(QLatin1String(figure), QChar(u'A' + first),
+                                    QChar(u'A' + second));
+        }
+    }
+    expected += QStringLiteral("pushButton_2");
+    calc::SavedLeagues saved;
+    saved.forms[0].teamCount = teams;
+    saved.forms[0].pairs[calc::pairIndex(teams - 2, teams - 1)].draws = 7;
+    {
+        QSettings settings(calc::settingsOrganization, QCoreApplication::applicationName());
+        calc::saveLeagues(settings, saved);
+    }
+    launched([&expected](QDialog *d) {
+        child(d, "pairFirstWins_AB")->setFocus(Qt::ShortcutFocusReason);
+        QStringList seen;
+        for (QWidget *focus = QApplication::focusWidget(); focus && seen.size() < expected.size();
+             focus = QApplication::focusWidget()) {
+            if (qobject_cast<QAbstractSpinBox *>(focus->parentWidget()))
+                focus = focus->parentWidget();
+            seen += focus->objectName();
+            key(Qt::Key_Tab);
+        }
+        QCOMPARE(seen, expected);
+        QCOMPARE(child<QAbstractSpinBox>(d, qPrintable(expected.at(expected.size() - 3)))->text(),
+            QStringLiteral("7"));
     });
 }
 
