@@ -122,10 +122,8 @@ void TSTDRows::buildPairs()
     const int name = m_pairs.first().name->sizeHint().height();
     m_rowHeight = m_small ? name + m_ui.gridLayout_3->verticalSpacing() + figure
                           : std::max(name, figure);
-    for (int index = 1; index < calc::pairCount; ++index)
-        m_pairs.at(index).name->setMinimumHeight(m_rowHeight);
     m_ui.gridLayout_3->setColumnStretch(firstFigure + 4, 1);
-    m_ui.gridLayout_3->setRowStretch(m_ui.gridLayout_3->rowCount(), 1);
+    m_ui.gridLayout_3->setRowStretch(row(calc::pairCount), 1);
 }
 
 // The pair's four figures, in its row, showing what the form gave them so far, and in Tab
@@ -148,7 +146,6 @@ QList<QWidget *> TSTDRows::buildFigures(int index)
     pair.secondWins = figure("pairSecondWins");
     pair.draws = figure("pairDraws");
     pair.remaining = figure("pairRemaining");
-    pair.name->setMinimumHeight(0);
     placePair(pair, index);
 
     QWidget *previous = m_teams.last().inputs().last();
@@ -164,6 +161,9 @@ QList<QWidget *> TSTDRows::buildFigures(int index)
         previous = w;
     }
     showPair(index);
+    // Said outright: a field added to a form on the screen would show itself otherwise.
+    for (QWidget *w : figures)
+        w->setVisible(calc::pairRows(index).second < m_counted);
     countPair(index);
     if (!m_names.isEmpty())
         namePair(index);
@@ -175,7 +175,7 @@ QList<QWidget *> TSTDRows::buildFigures(int index)
 void TSTDRows::placePair(const Pair &pair, int index)
 {
     const QList<QWidget *> figures = pair.figures();
-    const int row = m_small ? 1 + 2 * index : 1 + index;
+    const int row = this->row(index);
     if (figures.isEmpty()) {
         if (m_small)
             m_ui.gridLayout_3->addWidget(pair.name, row, 0, 1, 4);
@@ -349,12 +349,23 @@ void TSTDRows::count(int teams)
         countPair(index);
 }
 
+// A pair shown without its figures yet keeps their room: the line of its name is as tall as
+// the name and its figures.
 void TSTDRows::countPair(int index)
 {
     const bool counted = calc::pairRows(index).second < m_counted;
     const Pair &pair = m_pairs.at(index);
     for (QWidget *w : QList<QWidget *> { pair.name } + pair.figures())
         setCounted(w, counted, counted);
+    m_ui.gridLayout_3->setRowMinimumHeight(
+        row(index), counted && !pair.firstWins ? m_rowHeight : 0);
+}
+
+// A pair's line in the grid, under the captions; on a small screen every other line, its
+// figures on the one after.
+int TSTDRows::row(int pair) const
+{
+    return m_small ? 1 + 2 * pair : 1 + pair;
 }
 
 void TSTDRows::follow(const calc::LeagueForm &form)

@@ -97,6 +97,7 @@ private:
     void namePair(int index);
     void countPair(int index);
     void showPair(int index);
+    int row(int pair) const;
 
     Ui::TSTD &m_ui;
     // A screen of little room (1366 x 768 at 200 %): the form is packed, and a pair's figures
@@ -110,6 +111,6 @@ private:
     std::array<std::optional<int>, calc::pairCount> m_derived {};
     int m_counted = calc::maxLeagueTeams;
     QLabel *m_caption = nullptr; // the line of captions above the pairs
-    int m_rowHeight = 0; // a pair's, figures and name, so that one without figures takes as much
+    int m_rowHeight = 0; // a pair's line, or two on a small screen: its name and figures
 };
 

@@ -379,8 +379,9 @@ void tst_Standings::keptBetweenRuns()
     });
 }
 
-// The pairs out of sight get their fields once the dialog is shown: a saved figure shows in the
-// last of them, and Tab runs through every pair of the teams counted, in order, to 計算.
+// The pairs out of sight get their fields once the dialog is shown: Tab runs through every pair
+// of the teams counted, in order, to 計算, every pair's line is as tall as the others, and a
+// saved figure shows in the last of them.
 void tst_Standings::everyPairInTabOrder_data()
 {
     QTest::addColumn<int>("teams");
@@ -391,13 +392,13 @@ void tst_Standings::everyPairInTabOrder_data()
 void tst_Standings::everyPairInTabOrder()
 {
     QFETCH(int, teams);
+    QStringList pairs;
     QStringList expected;
     for (int first = 0; first < teams; ++first) {
         for (int second = first + 1; second < teams; ++second) {
+            pairs += QString(QChar(u'A' + first)) + QChar(u'A' + second);
             for (const char *figure : { "FirstWins", "SecondWins", "Draws", "Remaining" })
-                expected += QStringLiteral("pair%1_%2%3")
-                                .arg(QLatin1String(figure), QChar(u'A' + first),
-                                    QChar(u'A' + second));
+                expected += QStringLiteral("pair%1_%2").arg(QLatin1String(figure), pairs.last());
         }
     }
     expected += QStringLiteral("pushButton_2");
@@ -408,7 +409,7 @@ void tst_Standings::everyPairInTabOrder()
         QSettings settings(calc::settingsOrganization, QCoreApplication::applicationName());
         calc::saveLeagues(settings, saved);
     }
-    launched([&expected](QDialog *d) {
+    launched([&pairs, &expected](QDialog *d) {
         child(d, "pairFirstWins_AB")->setFocus(Qt::ShortcutFocusReason);
         QStringList seen;
         for (QWidget *focus = QApplication::focusWidget(); focus && seen.size() < expected.size();
@@ -419,6 +420,16 @@ void tst_Standings::everyPairInTabOrder()
             key(Qt::Key_Tab);
         }
         QCOMPARE(seen, expected);
+        // Each pair's line as tall as the others, built before the dialog showed or after,
+        // once the layout has taken the pairs built later.
+        const auto lines = [&pairs, d] {
+            QList<int> heights;
+            for (qsizetype at = 1; at < pairs.size(); ++at)
+                heights += child(d, QStringLiteral("pairName_") + pairs.at(at))->y()
+                    - child(d, QStringLiteral("pairName_") + pairs.at(at - 1))->y();
+            return heights;
+        };
+        QTRY_COMPARE(lines(), QList<int>(pairs.size() - 1, lines().value(0)));
         QCOMPARE(child<QAbstractSpinBox>(d, qPrintable(expected.at(expected.size() - 3)))->text(),
             QStringLiteral("7"));
     });
