@@ -81,8 +81,9 @@ TSTD::~TSTD()
     disconnect(qApp, &QApplication::focusChanged, this, nullptr);
 }
 
-// The pairs out of sight get their figures once the dialog has been painted, or when it is
-// activated if that comes first: before any key can reach them, or the scroll bar move.
+// The pairs out of sight get their figures right after the dialog has first been painted, or
+// been activated if that comes first (a window system may hand over both at once): before any
+// key can reach them, or the scroll bar move.
 void TSTD::paintEvent(QPaintEvent *e)
 {
     QDialog::paintEvent(e);
@@ -113,8 +114,8 @@ void TSTD::takeFields(const QList<QWidget *> &fields)
 void TSTD::changeEvent(QEvent *e)
 {
     QDialog::changeEvent(e);
-    if (e->type() == QEvent::ActivationChange && isActiveWindow())
-        completeRows();
+    if (e->type() == QEvent::ActivationChange && isActiveWindow() && !m_rowsComplete)
+        QMetaObject::invokeMethod(this, &TSTD::completeRows, Qt::QueuedConnection);
     if (e->type() == QEvent::LanguageChange) {
         ui->retranslateUi(this);
         m_rows->retranslate();

@@ -194,7 +194,12 @@ T *child(QWidget *parent, const QByteArray &name)
 // returns before the dialog itself has been activated.
 inline bool waitForActive(QWidget *w)
 {
-    return QTest::qWaitFor([w] { return QApplication::activeWindow() == w->window(); });
+    const bool active
+        = QTest::qWaitFor([w] { return QApplication::activeWindow() == w->window(); });
+    // What the window does on being shown and activated (the league table builds the pairs out
+    // of sight) runs next in the event loop; a user's first key comes after it.
+    QCoreApplication::sendPostedEvents();
+    return active;
 }
 
 // A click that takes the path of a real one, through the window system, so that a window
