@@ -60,8 +60,8 @@ TSTDRows::TSTDRows(Ui::TSTD &ui, QSize available)
     , m_small(available.width() < 900)
 {
     buildTeams();
-    buildPairs();
     chainForTab();
+    buildPairs();
     fitSmallScreen();
 }
 
@@ -167,8 +167,7 @@ QList<QWidget *> TSTDRows::buildFigures(int index)
     countPair(index);
     if (!m_names.isEmpty())
         namePair(index);
-    if (m_derived.at(index))
-        pair.remaining->setDerived(m_derived.at(index), tr("カード試合数から"));
+    derivePair(index);
     return figures;
 }
 
@@ -215,6 +214,8 @@ QList<QWidget *> TSTDRows::buildRest()
     return built;
 }
 
+// From カード試合数 through the teams to 計算; each pair's figures go in before 計算 as they are
+// built.
 void TSTDRows::chainForTab()
 {
     QWidget *previous = m_ui.spinBox_3;
@@ -224,10 +225,6 @@ void TSTDRows::chainForTab()
     };
     for (const Team &team : std::as_const(m_teams)) {
         for (QWidget *w : team.inputs())
-            chain(w);
-    }
-    for (const Pair &pair : std::as_const(m_pairs)) {
-        for (QWidget *w : pair.figures())
             chain(w);
     }
     chain(m_ui.pushButton_2);
@@ -377,9 +374,14 @@ void TSTDRows::follow(const calc::LeagueForm &form)
         nameInputs(names);
     for (int index = 0; index < m_pairs.size(); ++index) {
         m_derived.at(index) = calc::derivedRemaining(form, index);
-        if (m_pairs.at(index).remaining)
-            m_pairs.at(index).remaining->setDerived(m_derived.at(index), tr("カード試合数から"));
+        derivePair(index);
     }
+}
+
+void TSTDRows::derivePair(int index)
+{
+    if (calc::OptionalSpinBox *remaining = m_pairs.at(index).remaining)
+        remaining->setDerived(m_derived.at(index), tr("カード試合数から"));
 }
 
 void TSTDRows::retranslate()

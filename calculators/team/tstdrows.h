@@ -97,6 +97,7 @@ private:
     void namePair(int index);
     void countPair(int index);
     void showPair(int index);
+    void derivePair(int index);
     int row(int pair) const;
 
     Ui::TSTD &m_ui;
