@@ -67,16 +67,8 @@ QList<int> decidingPairs(const Season &s, int t, const Figures &most, const Figu
 // The fewest further wins after which no three others can pass t; t has 自力CS, not yet 確定.
 int csMagic(const Field &field, qint64 allWins)
 {
-    qint64 low = 1;
-    qint64 high = allWins;
-    while (low < high) {
-        const qint64 mid = low + (high - low) / 2;
-        if (field.overtaken(mid, topPlaces))
-            low = mid + 1;
-        else
-            high = mid;
-    }
-    return int(low);
+    return int(fewestWins(
+        1, allWins, [&](qint64 wins) { return !field.overtaken(wins, topPlaces); }));
 }
 
 RaceRow teamRace(const Season &s, int t)

@@ -109,23 +109,18 @@ QList<int> unlitBy(const Season &s, int i)
 }
 
 // The fewest further wins that make i surely above j whatever the unknown figures are;
-// it exists once the magic number is lit. More wins never hurt, so it is searched in halves.
+// it exists once the magic number is lit.
 qint64 magicAgainst(const Season &s, int i, int j)
 {
     const Range range = s.leftRange(i, j);
     qint64 needed = 0;
     for (qint64 left = range.least; left <= range.most; ++left) {
         const qint64 lead = s.lead(i, j, left).least;
-        qint64 low = 0;
-        qint64 high = s.remaining.at(i) - left; // clinched there, as the number is lit
-        while (low < high) {
-            const qint64 mid = low + (high - low) / 2;
-            if (clinchedAgainst(s, i, j, mid, left, lead))
-                high = mid;
-            else
-                low = mid + 1;
-        }
-        needed = std::max(needed, low);
+        // Every game i has left but those against j is enough, as the number is lit.
+        const qint64 wins = fewestWins(0, s.remaining.at(i) - left, [&](qint64 wins) {
+            return clinchedAgainst(s, i, j, wins, left, lead);
+        });
+        needed = std::max(needed, wins);
     }
     return needed;
 }

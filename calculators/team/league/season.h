@@ -89,4 +89,18 @@ private:
     void bound();
 };
 
+// The fewest wins from `low` to `high` that are `enough`, where more wins never hurt and
+// `high` is enough: searched in halves.
+template <typename Enough> qint64 fewestWins(qint64 low, qint64 high, Enough enough)
+{
+    while (low < high) {
+        const qint64 mid = low + (high - low) / 2;
+        if (enough(mid))
+            high = mid;
+        else
+            low = mid + 1;
+    }
+    return low;
+}
+
 } // namespace calc
