@@ -5,8 +5,11 @@
 #   bench/run.sh                 start-up against a bare Qt window, then every dialog's opening
 #   bench/run.sh --ingredients   also what each of the program's ingredients costs on its own
 #
+# The dialogs are opened on that display and again on Qt's offscreen platform (no window system:
+# what the program itself costs), each in BENCH_ROUNDS fresh processes.
+#
 # BENCH_DISPLAY picks the display (default :99; an Xvfb is started unless one is running there),
-# BENCH_BUILD_DIR the build directory, BENCH_RUNS and BENCH_OPENS the repetitions.
+# BENCH_BUILD_DIR the build directory, BENCH_RUNS, BENCH_OPENS and BENCH_ROUNDS the repetitions.
 set -eu
 
 src=$(cd "$(dirname "$0")/.." && pwd)
@@ -14,6 +17,7 @@ build=${BENCH_BUILD_DIR:-$src/build-bench}
 display=${BENCH_DISPLAY:-:99}
 runs=${BENCH_RUNS:-21}
 opens=${BENCH_OPENS:-15}
+rounds=${BENCH_ROUNDS:-5}
 
 cmake -S "$src" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
     -DSEKIVO_BENCH=ON >/dev/null
@@ -41,7 +45,12 @@ bench() {
 echo "$(nproc) cores, LANG=${LANG:-unset}, load average $(cut -d' ' -f1-3 /proc/loadavg)," \
     "$(fc-match -f '%{family[0]}' 'sans:lang=ja' 2>/dev/null || echo 'unknown font') for Japanese"
 echo
-bench --app "$build/app/sekivo" --runs "$runs" --opens "$opens"
+bench --app "$build/app/sekivo" --runs "$runs" --opens "$opens" --rounds "$rounds"
+echo
+echo "The same on Qt's offscreen platform:"
+echo
+QT_QPA_PLATFORM=offscreen bench --app "$build/app/sekivo" --runs 0 --opens "$opens" \
+    --rounds "$rounds" | tail -n +3
 
 if [ "${1:-}" = "--ingredients" ]; then
     echo
