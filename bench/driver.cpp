@@ -335,9 +335,8 @@ bool dialogs(const Options &opt)
                 "|---|---:|---:|---:|---:|---:|\n");
     for (const auto &[name, o] : opens) {
         const auto [low, high] = std::minmax_element(o.firsts.begin(), o.firsts.end());
-        std::printf("| %s | %.1f | %.1f | %.1f–%.1f | %.1f | ≤ 16 |\n", name.c_str(),
-            median(o.ms), median(o.firsts), *low, *high,
-            *std::max_element(o.ms.begin(), o.ms.end()));
+        std::printf("| %s | %.1f | %.1f | %.1f–%.1f | %.1f | ≤ 16 |\n", name.c_str(), median(o.ms),
+            median(o.firsts), *low, *high, *std::max_element(o.ms.begin(), o.ms.end()));
     }
     return true;
 }
@@ -396,5 +395,3 @@ int main(int argc, char **argv)
         return 0;
     return opt.opens > 0 && !dialogs(opt) ? 1 : 0;
 }
-
-
