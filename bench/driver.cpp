@@ -334,9 +334,14 @@ bool dialogs(const Options &opt)
     std::printf("| dialog | median | first open | first opens | slowest | target |\n"
                 "|---|---:|---:|---:|---:|---:|\n");
     for (const auto &[name, o] : opens) {
-        const auto [low, high] = std::minmax_element(o.firsts.begin(), o.firsts.end());
-        std::printf("| %s | %.1f | %.1f | %.1f–%.1f | %.1f | ≤ 16 |\n", name.c_str(), median(o.ms),
-            median(o.firsts), *low, *high, *std::max_element(o.ms.begin(), o.ms.end()));
+        // A first opening that painted nothing within 5 s was reported as a timeout instead.
+        char firsts[64] = "- | -";
+        if (!o.firsts.empty()) {
+            const auto [low, high] = std::minmax_element(o.firsts.begin(), o.firsts.end());
+            std::snprintf(firsts, sizeof firsts, "%.1f | %.1f–%.1f", median(o.firsts), *low, *high);
+        }
+        std::printf("| %s | %.1f | %s | %.1f | ≤ 16 |\n", name.c_str(), median(o.ms), firsts,
+            *std::max_element(o.ms.begin(), o.ms.end()));
     }
     return true;
 }
