@@ -16,7 +16,17 @@ int main(int argc, char *argv[])
     if (!platform.isEmpty())
         qputenv("QT_QPA_PLATFORM", platform);
 
+    // Qt's own event loop rather than GLib's, which Sekivo does not need: GLib's wakes itself
+    // with a system call for every event posted, and every widget made posts one (some 600 for
+    // the league table's opening), where Qt's wakes once until the loop has run. A choice made
+    // in the environment stays. The variable is only read as the application starts, and is
+    // dropped after that, so that programs started from Sekivo (the browser) do not inherit it.
+    const bool chooseLoop = !qEnvironmentVariableIsSet("QT_NO_GLIB");
+    if (chooseLoop)
+        qputenv("QT_NO_GLIB", "1");
     QApplication app(argc, argv);
+    if (chooseLoop)
+        qunsetenv("QT_NO_GLIB");
     // Matches the window to its launcher (<id>.desktop) and names it to the desktop shell.
     QGuiApplication::setDesktopFileName(QStringLiteral(SEKIVO_APP_ID));
     QTranslator qtTranslator;
