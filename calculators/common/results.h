@@ -16,4 +16,9 @@ namespace calc {
 bool showInputError(
     QLineEdit *errorLine, const QString &problem, const QList<QLineEdit *> &figures);
 
+// Writes `text` into a result line so that it reads from its beginning: a text wider than the
+// line otherwise shows its end, since the cursor goes there. The whole text is also the line's
+// tooltip, for a line too narrow for it.
+void showText(QLineEdit *line, const QString &text);
+
 } // namespace calc

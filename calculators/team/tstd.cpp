@@ -3,6 +3,7 @@
 
 #include "calculators/common/inputs.h"
 #include "calculators/common/optionalspinbox.h"
+#include "calculators/common/results.h"
 #include "calculators/common/settingsname.h"
 #include "calculators/team/league/copytext.h"
 #include "calculators/team/league/form.h"
@@ -281,14 +282,14 @@ void TSTD::showResult(const calc::Standings &standings)
         }
     }
     table->resizeColumnsToContents();
-    ui->lineEdit->setText(calc::summaryText(standings));
+    calc::showText(ui->lineEdit, calc::summaryText(standings));
 }
 
 void TSTD::clearResult()
 {
     m_result.reset();
     ui->tableWidget->setRowCount(0);
-    ui->lineEdit->clear();
+    calc::showText(ui->lineEdit, QString());
 }
 
 // The table, its summary and the form it was computed from, as tab-separated lines that land
@@ -296,8 +297,8 @@ void TSTD::clearResult()
 void TSTD::on_pushButton_3_clicked()
 {
     if (!resultIsCurrent()) {
-        ui->lineEdit->setText(
-            QStringLiteral("コピー: 計算結果がありません（先に計算してください）"));
+        calc::showText(
+            ui->lineEdit, QStringLiteral("コピー: 計算結果がありません（先に計算してください）"));
         return;
     }
     QGuiApplication::clipboard()->setText(
@@ -324,7 +325,7 @@ void TSTD::on_pushButton_4_clicked()
     }
     const calc::PastedForm pasted = calc::withPasted(m_leagues.forms.at(indexOf(to)), table);
     showForm(pasted.form);
-    ui->lineEdit->setText(pasted.summary);
+    calc::showText(ui->lineEdit, pasted.summary);
 }
 
 // Empties the league's form; the other league's stays as it is.
